@@ -1,0 +1,56 @@
+// The main window: view state, reshape and display callbacks.
+#include <GL/freeglut.h>
+
+#include "glclass.h"
+
+unsigned width = 640, height = 640;
+float escalaGlobal = 1.0f;
+float xZero = 0.0f, yZero = 0.0f;
+float xIntervalo = 0.0f, yIntervalo = 0.0f;
+float xMin = 2.0f, yMin = 2.0f, xMax = -2.0f, yMax = -2.0f;
+float escalaGlobalOld = 1.0f, xZeroOld = 0.0f, yZeroOld = 0.0f;
+qualidade qualidadeImagem = RUIM;
+int qualidadeR = 4;
+int janelaPrincipal = 0;
+
+void resize(int w, int h) {
+    width = static_cast<unsigned>(w);
+    height = static_cast<unsigned>(h);
+    // A collapsed side counts as one pixel, so the ratios stay finite.
+    if (h <= 0) h = 1;
+    if (w <= 0) w = 1;
+    glViewport(0, 0, w, h);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    if (w > h) {
+        const double razao = static_cast<double>(w) / h;
+        glOrtho(-razao, razao, -1, 1, -1, 1);
+    } else {
+        const double razao = static_cast<double>(h) / w;
+        glOrtho(-1, 1, -razao, razao, -1, 1);
+    }
+    glMatrixMode(GL_MODELVIEW);
+}
+
+void displayBolacha() { desenhaCelulasDaVarredura(); }
+
+void desenhaPrincipal() {
+    glMatrixMode(GL_MODELVIEW);
+    glShadeModel(qualidadeImagem == BOA ? GL_SMOOTH : GL_FLAT);
+    glClearColor(0.6f, 0.6f, 0.6f, 0.0f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    displayBolacha();
+}
+
+void display() {
+    desenhaPrincipal();
+    glutSwapBuffers();
+}
+
+void criaJanelaPrincipal() {
+    glutInitWindowSize(640, 640);
+    glutInitWindowPosition(195, 32);
+    janelaPrincipal = glutCreateWindow("VORLANE");
+    glutDisplayFunc(display);
+    glutReshapeFunc(resize);
+}

@@ -1,0 +1,362 @@
+// The scan object: construction, reading a scan file, the reduced tables,
+// the file-name metadata and the text export of a region.
+//
+// Index: construction | file name | reading | reduced tables | text export
+
+#include "matriz.h"
+
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <limits>
+
+#include "cidades.h"
+
+Matriz matriz;
+
+namespace {
+
+void preencheDoisCaracteres(char campo[3], const char* origem) {
+    campo[0] = origem[0];
+    campo[1] = origem[1];
+    campo[2] = '\0';
+}
+
+// True modulo: the result is always in 0..m-1.
+long modulo(long a, long m) {
+    long r = a % m;
+    return r < 0 ? r + m : r;
+}
+
+} // namespace
+
+// ---------------------------------------------------------------- construction
+
+Matriz::Matriz()
+    : raioMinimo(0), raioMaximo(0), anguloMinimo(0), anguloMaximo(0),
+      nome(nullptr), local{}, raioInicial(0), raioFinal(0) {
+    for (auto& linha : tabela)
+        for (float& celula : linha) celula = VALOR_NAO_LIDO;
+    for (auto& linha : tabelaMenor2)
+        for (float& celula : linha) celula = 0.0f;
+    for (auto& linha : tabelaMenor4)
+        for (float& celula : linha) celula = 0.0f;
+    for (auto& linha : tabelaMenor16)
+        for (float& celula : linha) celula = 0.0f;
+    for (int k = 0; k < 3; ++k) {
+        preencheDoisCaracteres(data[k], "00");
+        preencheDoisCaracteres(hora[k], "00");
+    }
+}
+
+bool Matriz::isReal(char c) { return (c >= '0' && c <= '9') || c == '.' || c == '-'; }
+
+bool Matriz::isUnsigned(char c) { return c >= '0' && c <= '9'; }
+
+// ------------------------------------------------------------------- file name
+
+long inteiroDoTexto(const char* s, std::size_t maxCaracteres) {
+    constexpr long LIMITE = 1000000000L;
+    std::size_t i = 0;
+    bool negativo = false;
+    if (i < maxCaracteres && (s[i] == '-' || s[i] == '+')) {
+        negativo = s[i] == '-';
+        ++i;
+    }
+    long valor = 0;
+    for (; i < maxCaracteres && s[i] >= '0' && s[i] <= '9'; ++i) {
+        if (valor < LIMITE) valor = valor * 10 + (s[i] - '0');
+    }
+    if (valor > LIMITE) valor = LIMITE;
+    return negativo ? -valor : valor;
+}
+
+NomeVarredura interpretaNome(const char* nome) {
+    NomeVarredura r{};
+    for (int k = 0; k < 3; ++k) {
+        preencheDoisCaracteres(r.data[k], "00");
+        preencheDoisCaracteres(r.hora[k], "00");
+    }
+    r.raioInicial = 4;
+    if (nome == nullptr) return r;
+
+    const char* base = nome;
+    for (const char* p = nome; *p; ++p)
+        if (*p == '/' || *p == '\\') base = p + 1;
+    const std::size_t n = std::strlen(base);
+
+    for (std::size_t k = 0; k < 3 && k < n; ++k) r.local[k] = base[k];
+
+    if (n < 16 || base[15] != '.') return r; // form A: no date in the name
+
+    // Positions 3..14 hold three pairs of date and three of time.
+    preencheDoisCaracteres(r.data[2], base + 3); // year
+    preencheDoisCaracteres(r.data[1], base + 5); // month
+    preencheDoisCaracteres(r.data[0], base + 7); // day
+    const bool formaC = base[16] >= '0' && base[16] <= '9';
+    if (!formaC) {
+        preencheDoisCaracteres(r.hora[0], base + 9);
+        preencheDoisCaracteres(r.hora[1], base + 11);
+        preencheDoisCaracteres(r.hora[2], base + 13);
+        return r;
+    }
+    // Form C stores the time backwards and a first range in km after the '.'.
+    preencheDoisCaracteres(r.hora[2], base + 9);
+    preencheDoisCaracteres(r.hora[1], base + 11);
+    preencheDoisCaracteres(r.hora[0], base + 13);
+    std::size_t fim = 16;
+    while (fim < n && fim < 19 && !(fim >= 17 && base[fim] == 'k')) ++fim;
+    r.raioInicial = 4 * inteiroDoTexto(base + 16, fim - 16);
+    return r;
+}
+
+bool Matriz::setNome(const char* name) {
+    const NomeVarredura r = interpretaNome(name);
+    nome = name;
+    std::memcpy(local, r.local, sizeof local);
+    std::memcpy(data, r.data, sizeof data);
+    std::memcpy(hora, r.hora, sizeof hora);
+    if (!raioNaTabela(r.raioInicial)) return false;
+    raioInicial = static_cast<unsigned>(r.raioInicial);
+    return true;
+}
+
+int Matriz::setRaioInicial(const char* name) {
+    for (const char* p = name; *p; ++p)
+        if (!isReal(*p)) return 1;
+    const long g = inteiroDoTexto(name);
+    if (!raioNaTabela(g)) return 2;
+    raioInicial = static_cast<unsigned>(g);
+    return 0;
+}
+
+void Matriz::setNewName(std::string& name, int xri, int xti, int xtf) const {
+    name.clear();
+    for (const char* p = nome ? nome : ""; *p && *p != '.'; ++p) name += *p;
+    char sufixo[64];
+    std::snprintf(sufixo, sizeof sufixo, ".%ikm%i-%i", xri / 4, xti, xtf);
+    name += sufixo;
+}
+
+// --------------------------------------------------------------------- reading
+
+int linhaDoPrimeiroAzimute(long t0) { return static_cast<int>(modulo(t0 + 1, N_AZIMUTES)); }
+
+namespace {
+
+// Byte source over a stream, read in large chunks; `fim` records that a read
+// met the end of the file (or a read error, which ends the reading the same way).
+class Leitor {
+public:
+    explicit Leitor(std::istream& e) : entrada(e) {}
+    // Next byte as 0..255, or -1 at the end.
+    int le() {
+        if (pos == tam && !enche()) {
+            fim = true;
+            return -1;
+        }
+        return static_cast<unsigned char>(buffer[pos++]);
+    }
+    bool fim = false;
+
+private:
+    bool enche() {
+        if (!entrada) return false;
+        entrada.read(buffer, sizeof buffer);
+        tam = static_cast<std::size_t>(entrada.gcount());
+        pos = 0;
+        return tam > 0;
+    }
+    std::istream& entrada;
+    char buffer[1 << 16];
+    std::size_t pos = 0, tam = 0;
+};
+
+bool caractereDeValor(int c) { return (c >= '0' && c <= '9') || c == '.' || c == '-'; }
+
+constexpr std::size_t MAX_TOKEN = 7;
+
+// Reads the rest of a token whose first byte is `primeiro` into `token`
+// (at most 7 characters kept; the rest of the run is consumed and dropped).
+// The byte that ends the token is consumed too.
+void leToken(Leitor& leitor, int primeiro, char token[MAX_TOKEN + 1]) {
+    std::size_t n = 0;
+    token[n++] = static_cast<char>(primeiro);
+    for (int c = leitor.le(); caractereDeValor(c); c = leitor.le())
+        if (n < MAX_TOKEN) token[n++] = static_cast<char>(c);
+    token[n] = '\0';
+}
+
+// Converts the first header's azimuth text; false when it holds no number.
+bool azimuteDoCabecalho(const char* texto, long& t0) {
+    char* fimNumero = nullptr;
+    const double v = std::strtod(texto, &fimNumero);
+    if (fimNumero == texto) return false;
+    if (std::isnan(v)) t0 = 0;
+    else if (v > 1e9) t0 = 1000000000L;
+    else if (v < -1e9) t0 = -1000000000L;
+    else t0 = static_cast<long>(v); // truncation toward zero
+    return true;
+}
+
+} // namespace
+
+float valorDoToken(const char* token) {
+    if (std::strcmp(token, "--.-") == 0) return VALOR_SEM_ECO;
+    const float x = static_cast<float>(std::atof(token));
+    if (std::strcmp(token, "0.0") == 0) return x;
+    return x == 0.0f ? VALOR_ZERO_FALSO : x;
+}
+
+bool Matriz::openDados() {
+    struct stat info {};
+    if (nome == nullptr || (stat(nome, &info) == 0 && S_ISDIR(info.st_mode))) return false;
+    Dados.open(nome, std::ios::in | std::ios::binary);
+    return Dados.is_open();
+}
+
+void Matriz::Faz() {
+    iniciaCidades();
+    if (!openDados()) {
+        std::fprintf(stderr, "vorlane: nao foi possivel abrir o arquivo de varredura '%s'\n",
+                     nome ? nome : "");
+        std::exit(1);
+    }
+    const ResultadoLeitura r = leVarredura(Dados);
+    Dados.close();
+    const char* motivo = nullptr;
+    switch (r) {
+    case ResultadoLeitura::OK: return;
+    case ResultadoLeitura::SEM_MARCADOR: motivo = "nenhuma linha comeca com '#'"; break;
+    case ResultadoLeitura::SEM_DOIS_PONTOS: motivo = "falta ':' no primeiro cabecalho"; break;
+    case ResultadoLeitura::SEM_AZIMUTE: motivo = "falta o numero do azimute no primeiro cabecalho"; break;
+    }
+    std::fprintf(stderr, "vorlane: o arquivo de varredura '%s' nao tem dados: %s\n", nome, motivo);
+    std::exit(1);
+}
+
+ResultadoLeitura Matriz::leVarredura(std::istream& entrada) {
+    Leitor leitor(entrada);
+
+    // The first marker is a '#' right after a line feed.
+    for (int anterior = '\0', c = leitor.le();; anterior = c, c = leitor.le()) {
+        if (c < 0) return ResultadoLeitura::SEM_MARCADOR;
+        if (c == '#' && anterior == '\n') break;
+    }
+    for (int c = leitor.le(); c != ':'; c = leitor.le())
+        if (c < 0) return ResultadoLeitura::SEM_DOIS_PONTOS;
+    leitor.le(); // the character after ':' (normally a space)
+
+    // Up to 5 characters of azimuth number, ending before a space.
+    char numero[6] = {};
+    for (int n = 0; n < 5; ++n) {
+        const int c = leitor.le();
+        if (c < 0 || c == ' ') break;
+        numero[n] = static_cast<char>(c);
+    }
+    long t0 = 0;
+    if (!azimuteDoCabecalho(numero, t0)) return ResultadoLeitura::SEM_AZIMUTE;
+
+    anguloMinimo = static_cast<unsigned>(linhaDoPrimeiroAzimute(t0));
+    raioMinimo = raioInicial;
+    const unsigned fimDosAzimutes = anguloMinimo + N_AZIMUTES;
+    unsigned r = 0, maisLongo = 0;
+    unsigned t = anguloMinimo;
+    for (; t < fimDosAzimutes && !leitor.fim; ++t) {
+        if (raioFinal < r) raioFinal = r - 1;
+        float* linha = tabela[t % N_AZIMUTES];
+        r = raioMinimo;
+        // Skip the rest of the header line.
+        for (int c = leitor.le(); c >= 0 && c != '\n'; c = leitor.le()) {
+        }
+        // Body: tokens until a '#' that starts a token position, or the end.
+        for (int c = leitor.le(); c >= 0; c = leitor.le()) {
+            if (caractereDeValor(c)) {
+                char token[MAX_TOKEN + 1];
+                leToken(leitor, c, token);
+                if (r < static_cast<unsigned>(N_RAIOS)) linha[r++] = valorDoToken(token);
+            } else if (c == '#') {
+                break;
+            }
+        }
+        if (r > maisLongo) maisLongo = r;
+    }
+    anguloMaximo = t;
+    raioMaximo = maisLongo;
+    subMatriz2();
+    subMatriz4();
+    subMatriz16();
+    return ResultadoLeitura::OK;
+}
+
+// -------------------------------------------------------------- reduced tables
+
+namespace {
+inline float maior(float a, float b) { return b > a ? b : a; }
+} // namespace
+
+void Matriz::subMatriz2() {
+    for (int a = 0; a < N_AZIMUTES; ++a)
+        for (int g = 0; g < N_RAIOS / 2; ++g)
+            tabelaMenor2[a][g] = maior(tabela[a][2 * g], tabela[a][2 * g + 1]);
+}
+
+void Matriz::subMatriz4() {
+    for (int a = 0; a < N_AZIMUTES; ++a)
+        for (int g = 0; g < N_RAIOS / 4; ++g) {
+            const float* p = &tabela[a][4 * g];
+            tabelaMenor4[a][g] = maior(maior(p[0], p[1]), maior(p[2], p[3]));
+        }
+}
+
+void Matriz::subMatriz16() {
+    for (int a = 0; a < N_AZIMUTES; ++a)
+        for (int g = 0; g < N_RAIOS / 16; ++g) {
+            float m[8];
+            const float* p = &tabela[a][16 * g];
+            for (int k = 0; k < 8; ++k) m[k] = maior(p[2 * k], p[2 * k + 1]);
+            for (int k = 0; k < 4; ++k) m[k] = maior(m[2 * k], m[2 * k + 1]);
+            for (int k = 0; k < 2; ++k) m[k] = maior(m[2 * k], m[2 * k + 1]);
+            tabelaMenor16[a][g] = maior(m[0], m[1]);
+        }
+}
+
+// ----------------------------------------------------------------- text export
+
+bool Matriz::salvaAtual(int ori, int orf, int oti, int otf) const {
+    const unsigned ri = std::max(static_cast<unsigned>(ori), raioInicial);
+    const unsigned rf = std::min(static_cast<unsigned>(orf), raioFinal);
+    long ti = modulo(450L - oti, N_AZIMUTES);
+    long tf = modulo(450L - otf, N_AZIMUTES);
+    if (modulo(ti - tf, N_AZIMUTES) < modulo(tf - ti, N_AZIMUTES)) std::swap(ti, tf);
+    const long n = modulo(tf - ti, N_AZIMUTES) + 1;
+
+    std::string nomeArquivo;
+    setNewName(nomeArquivo, static_cast<int>(ri), static_cast<int>(ti), static_cast<int>(tf));
+    std::FILE* arquivo = std::fopen(nomeArquivo.c_str(), "w");
+    if (arquivo == nullptr) {
+        std::fprintf(stderr, "vorlane: nao foi possivel criar o arquivo de texto '%s': %s\n",
+                     nomeArquivo.c_str(), std::strerror(errno));
+        return false;
+    }
+    std::fprintf(arquivo, "\nRaios: %u-%u\nAngulos: %ld-%ld\n", ri, rf, ti, tf);
+    for (long i = 0; i < n; ++i) {
+        const long linha = (ti + i) % N_AZIMUTES;
+        std::fprintf(arquivo, "\n\n#  %ld  Az: %ld \n", i, (ti + i + 359) % N_AZIMUTES);
+        for (unsigned r = ri; r <= rf; ++r) {
+            const float v = tabela[linha][r];
+            if (v > -25.0f) std::fprintf(arquivo, " %g ", static_cast<double>(v));
+            else std::fputs(" --.- ", arquivo);
+        }
+    }
+    std::fputc('\n', arquivo);
+    const bool ok = std::fclose(arquivo) == 0;
+    if (!ok)
+        std::fprintf(stderr, "vorlane: erro ao gravar o arquivo de texto '%s'\n", nomeArquivo.c_str());
+    return ok;
+}

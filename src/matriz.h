@@ -1,0 +1,126 @@
+// The radar scan: full-resolution polar table of dBZ, three reduced copies,
+// metadata from the file name and the bounds found while reading.
+#ifndef VORLANE_MATRIZ_H
+#define VORLANE_MATRIZ_H
+
+#include <cstddef>
+#include <fstream>
+#include <string>
+
+// Table geometry: rows are whole-degree azimuths, columns 250 m gates.
+constexpr int N_AZIMUTES = 360;
+constexpr int N_RAIOS = 2000;
+
+// Stored value codes, all below -25 dBZ.
+constexpr float VALOR_NAO_LIDO = -26.0f;   // cell never written by the reader
+constexpr float VALOR_SEM_ECO = -27.0f;    // token "--.-"
+constexpr float VALOR_ZERO_FALSO = -66.6f; // token that converts to zero but is not "0.0"
+
+// Result of reading a scan: the reader never exits by itself, so it can be
+// run on any bytes (tests, fuzzing); Faz turns failures into exit status 1.
+enum class ResultadoLeitura {
+    OK,
+    SEM_MARCADOR,      // no '#' at the start of a line
+    SEM_DOIS_PONTOS,   // no ':' after the first marker
+    SEM_AZIMUTE,       // no number after the first header's ':'
+};
+
+// Metadata carried by a scan file name (site, date, time, first gate).
+struct NomeVarredura {
+    char local[4];
+    char data[3][3]; // day, month, year
+    char hora[3][3]; // hour, minute, second
+    long raioInicial; // first gate the name implies (may lie outside the table)
+};
+
+// Parses the base name (after the last '/' or '\\') of a scan file name.
+NomeVarredura interpretaNome(const char* nome);
+
+// Integer value of a first-gate text the C atoi way (optional sign, digits),
+// saturated at +-1e9 instead of overflowing.
+long inteiroDoTexto(const char* s, std::size_t maxCaracteres = static_cast<std::size_t>(-1));
+
+// True when g is a gate of the table.
+inline bool raioNaTabela(long g) { return g >= 0 && g < N_RAIOS; }
+
+// Value stored for one token ("--.-" and zeros other than "0.0" are codes).
+float valorDoToken(const char* token);
+
+// Row of the first azimuth block whose header gives the number t0.
+int linhaDoPrimeiroAzimute(long t0);
+
+class Matriz {
+public:
+    Matriz();
+    Matriz(const Matriz&) = delete;
+    Matriz& operator=(const Matriz&) = delete;
+
+    // Accessors: callers keep rows in 0..359 and gates inside the table.
+    float getTabela(int angulo, int raio) const { return tabela[angulo][raio]; }
+    float getTabelaMenor2(int angulo, int raio) const { return tabelaMenor2[angulo][raio]; }
+    float getTabelaMenor4(int angulo, int raio) const { return tabelaMenor4[angulo][raio]; }
+    float getTabelaMenor16(int angulo, int raio) const { return tabelaMenor16[angulo][raio]; }
+    unsigned getRaioInicial() const { return raioInicial; }
+    unsigned getRaioFinal() const { return raioFinal; }
+    const char* getNome() const { return nome; }
+    const char* getLocal() const { return local; }
+    const char* getDia() const { return data[0]; }
+    const char* getMes() const { return data[1]; }
+    const char* getAno() const { return data[2]; }
+    const char* getHora() const { return hora[0]; }
+    const char* getMinuto() const { return hora[1]; }
+    const char* getSegundo() const { return hora[2]; }
+
+    // Opens the file `nome`, reads it, builds the reduced tables. Ends the
+    // process with status 1 and one stderr line when the file cannot be
+    // opened or holds no usable scan.
+    void Faz();
+    // The reading itself, from any stream: fills the table and the bounds
+    // and builds the reduced tables. Meant for a freshly constructed object.
+    ResultadoLeitura leVarredura(std::istream& entrada);
+
+    void subMatriz2();
+    void subMatriz4();
+    void subMatriz16();
+
+    // Keeps the pointer (no copy) and fills site, date, time and first gate.
+    // Returns false when the name implies a first gate outside 0..1999.
+    bool setNome(const char* name);
+    // Checks and applies a first-gate argument: 0 ok, 1 a character other
+    // than a digit, '.' or '-', 2 a gate outside 0..1999. Nothing changes
+    // unless the result is 0.
+    int setRaioInicial(const char* name);
+    // Name of a text export of gates from xri, rows xti to xtf.
+    void setNewName(std::string& name, int xri, int xti, int xtf) const;
+    // Writes the region as a text table beside the scan file. Returns false
+    // (after one stderr line) when the file cannot be created.
+    bool salvaAtual(int ori, int orf, int oti, int otf) const;
+
+    // Bounds found by the reader.
+    unsigned raioMinimo;   // copy of raioInicial taken when reading starts
+    unsigned raioMaximo;   // one past the last gate written (<= 2000)
+    unsigned anguloMinimo; // row of the first azimuth block
+    unsigned anguloMaximo; // reader's azimuth counter at the end (not mod 360)
+
+private:
+    bool openDados();
+    static bool isReal(char c);
+    static bool isUnsigned(char c);
+
+    std::ifstream Dados;
+    float tabela[N_AZIMUTES][N_RAIOS];
+    float tabelaMenor2[N_AZIMUTES][N_RAIOS / 2];
+    float tabelaMenor4[N_AZIMUTES][N_RAIOS / 4];
+    float tabelaMenor16[N_AZIMUTES][N_RAIOS / 16];
+    const char* nome;
+    char local[4];
+    char data[3][3];
+    char hora[3][3];
+    unsigned raioInicial;
+    unsigned raioFinal;
+};
+
+// The one scan of the program (static storage: about 5.2 MB of tables).
+extern Matriz matriz;
+
+#endif

@@ -1,0 +1,39 @@
+# Start-up: a good scan opens the 640 x 640 "VORLANE" window; every bad
+# command line or scan file ends with status 1 and one stderr line before
+# GLUT is touched (a bogus DISPLAY would otherwise make GLUT fail first).
+source "$(dirname "$0")/comum.sh"
+
+cp "$FONTE/tests/data/minimo.dat" "$TMP/dados.dat"
+abre
+id=$(espera_janela VORLANE)
+geo=$(xdotool getwindowgeometry "$id" | sed -n 's/.*Geometry: //p')
+[ "$geo" = "640x640" ] || falha "geometria $geo"
+captura "$id" "$TMP/janela.png"
+[ "$(pixel "$TMP/janela.png" 5 5)" = "153 153 153" ] || falha "fundo $(pixel "$TMP/janela.png" 5 5)"
+kill "$VORLANE_PID"
+
+falha_de_partida() {
+  local esperado=$1; shift
+  set +e
+  (cd "$TMP" && DISPLAY=:vorlane-nenhum timeout 10 "$VORLANE" "$@") >"$TMP/out" 2>"$TMP/err"
+  local st=$?
+  set -e
+  [ "$st" -eq 1 ] || falha "status $st para: $*"
+  [ "$(wc -l <"$TMP/err")" -eq 1 ] || falha "stderr de $*: $(cat "$TMP/err")"
+  grep -q "^vorlane: .*$esperado" "$TMP/err" || falha "mensagem de $*: $(cat "$TMP/err")"
+}
+
+falha_de_partida "uso" dados.dat 4 extra
+falha_de_partida "1km" dados.dat 1km
+falha_de_partida "-4" dados.dat -4
+falha_de_partida "5000" dados.dat 5000
+falha_de_partida "nao-existe.dat" nao-existe.dat
+falha_de_partida "PPR050301003014.500km.dat" PPR050301003014.500km.dat
+falha_de_partida "$TMP" "$TMP"
+printf 'so um preambulo\nsem marcador\n' >"$TMP/vazio.dat"
+falha_de_partida "vazio.dat" vazio.dat
+: >"$TMP/zero.dat"
+falha_de_partida "zero.dat" zero.dat
+rm "$TMP/dados.dat"
+falha_de_partida "dados.dat"
+echo ok
