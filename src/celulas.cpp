@@ -74,17 +74,17 @@ void drawQuadradoReal(float x, float y, float xp, float yp, int cor) {
     glEnd();
 }
 
+void desenhaPonto(int a, int g) {
+    getNewColor(1, a, g);
+    vertice(g, anguloPolar(a) * GRAUS_PARA_RADIANOS);
+}
+
 void desenhaCelulasDaVarredura() {
     if (qualidadeImagem == PIOR) {
         glPointSize(escalaGlobal);
         glBegin(GL_POINTS);
-        for (int a = 0; a < N_AZIMUTES; ++a) {
-            const double teta = anguloPolar(a) * GRAUS_PARA_RADIANOS;
-            for (unsigned g = matriz.raioMinimo; g < matriz.raioMaximo; ++g) {
-                getNewColor(1, a, static_cast<int>(g));
-                vertice(g, teta);
-            }
-        }
+        for (int a = 0; a < N_AZIMUTES; ++a)
+            for (unsigned g = matriz.raioMinimo; g < matriz.raioMaximo; ++g) desenhaPonto(a, static_cast<int>(g));
         glEnd();
         return;
     }

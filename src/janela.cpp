@@ -1,4 +1,4 @@
-// The main window: view state, reshape and display callbacks.
+// The main window: view state, its creation and the reshape callback.
 #include <GL/freeglut.h>
 
 #include "glclass.h"
@@ -30,21 +30,6 @@ void resize(int w, int h) {
         glOrtho(-1, 1, -razao, razao, -1, 1);
     }
     glMatrixMode(GL_MODELVIEW);
-}
-
-void displayBolacha() { desenhaCelulasDaVarredura(); }
-
-void desenhaPrincipal() {
-    glMatrixMode(GL_MODELVIEW);
-    glShadeModel(qualidadeImagem == BOA ? GL_SMOOTH : GL_FLAT);
-    glClearColor(0.6f, 0.6f, 0.6f, 0.0f);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    displayBolacha();
-}
-
-void display() {
-    desenhaPrincipal();
-    glutSwapBuffers();
 }
 
 void criaJanelaPrincipal() {

@@ -1,0 +1,169 @@
+// Pure rules of the views: angles and gates of points, sector arcs, the
+// view of each state, the readout text and the ring labels.
+#include "geometria.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+#include "matriz.h"
+
+long modPositivo(long a, long m) {
+    const long r = a % m;
+    return r < 0 ? r + m : r;
+}
+
+int anguloPolarDoAzimute(long a) { return static_cast<int>(modPositivo(450 - modPositivo(a, 360), 360)); }
+
+long raioDaDistancia(double d) {
+    const double g = d * RAIOS_POR_UNIDADE + 0.5;
+    if (!(g < 1e9)) return 1000000000L; // far away (or not a number): beyond every table
+    return static_cast<long>(g);
+}
+
+long raioDoPonto(float x, float y) { return raioDaDistancia(std::sqrt(static_cast<double>(x) * x + static_cast<double>(y) * y)); }
+
+int anguloPolarDoPonto(float x, float y) {
+    const double graus = std::atan2(y, x) * GRAUS_POR_RADIANO + 0.5;
+    return static_cast<int>(modPositivo(static_cast<long>(graus) + 360, 360));
+}
+
+Arco ordenaArco(int a0, int a1) {
+    if (modPositivo(a0 - a1, 360) < modPositivo(a1 - a0, 360)) std::swap(a0, a1);
+    return {a0, a1, static_cast<int>(modPositivo(a1 - a0, 360))};
+}
+
+SetorArrastado setorDoArrasto(float x0, float y0, float x1, float y1) {
+    SetorArrastado s;
+    s.raioI = static_cast<unsigned>(raioDoPonto(x0, y0));
+    s.raioF = static_cast<unsigned>(raioDoPonto(x1, y1));
+    s.arco = ordenaArco(anguloPolarDoPonto(x0, y0), anguloPolarDoPonto(x1, y1));
+    return s;
+}
+
+SetorDoCorte setorDoCorte(const unsigned limites[2][2]) {
+    SetorDoCorte c;
+    const unsigned ultimo = N_RAIOS - 1;
+    c.rI = std::min(std::min(limites[0][1], limites[1][1]), ultimo);
+    c.rF = std::min(std::max(limites[0][1], limites[1][1]), ultimo);
+    c.s = anguloPolarDoAzimute(limites[0][0]);
+    c.e = anguloPolarDoAzimute(limites[1][0]);
+    c.vazio = c.s == c.e;
+    // Clockwise from s to e must be the shorter way round.
+    if (modPositivo(c.s - c.e, 360) < modPositivo(c.e - c.s, 360)) std::swap(c.s, c.e);
+    return c;
+}
+
+long limitaAoAlcance(long g, unsigned inicial, unsigned final) {
+    if (g < static_cast<long>(inicial)) return inicial;
+    if (g > static_cast<long>(final)) return final;
+    return g;
+}
+
+namespace {
+
+Vista vistaDoAnterior(EstadosPossiveis anterior, bool aceitaBolacha) {
+    switch (anterior) {
+    case EXIBE_ZOOM:
+    case SELECIONA_ZOOM:
+    case SELECIONA_CORTE_DE_ZOOM: return Vista::ZOOM;
+    case EXIBE_FATIA:
+    case SELECIONA_GRAFICO: return Vista::CORTE;
+    case ESPERA:
+    case SELECIONA_FATIA: return aceitaBolacha ? Vista::BOLACHA : Vista::NENHUMA;
+    default: return Vista::NENHUMA;
+    }
+}
+
+} // namespace
+
+Vista vistaDoEstado(EstadosPossiveis estado, EstadosPossiveis anterior) {
+    switch (estado) {
+    case ESPERA:
+    case SELECIONA_FATIA: return Vista::BOLACHA;
+    case EXIBE_ZOOM:
+    case SELECIONA_ZOOM:
+    case SELECIONA_CORTE_DE_ZOOM: return Vista::ZOOM;
+    case SELECIONA_ZOOM_DE_CORTE:
+    case EXIBE_FATIA: return Vista::CORTE;
+    case SELECIONA_GRAFICO:
+    case SELECIONA_NUMEROS: return vistaDoAnterior(anterior, true);
+    case SELECIONA_CENTRO: return vistaDoAnterior(anterior, false);
+    case EXIBE_GRAFICO: return Vista::RETA;
+    case EXIBE_NUMEROS: return Vista::DADOS;
+    }
+    return Vista::NENHUMA;
+}
+
+std::string textoPosicao(float raioKm, unsigned azimute, float intensidade, medidas unidade) {
+    char texto[160];
+    int n;
+    if (unidade == MILHAS)
+        n = std::snprintf(texto, sizeof texto, "Raio %5.1f Mi, Azimute %i graus, ", raioKm * 0.621371192,
+                          static_cast<int>(azimute));
+    else
+        n = std::snprintf(texto, sizeof texto, "Raio %5.1f km, Azimute %03i graus, ",
+                          static_cast<double>(raioKm), static_cast<int>(azimute));
+    std::string linha(texto, static_cast<std::size_t>(std::clamp(n, 0, static_cast<int>(sizeof texto) - 1)));
+    if (intensidade < -25.0f) {
+        linha += "Refletividade --.- dBZ";
+    } else {
+        std::snprintf(texto, sizeof texto, "Refletividade %2.1f dBZ", static_cast<double>(intensidade));
+        linha += texto;
+    }
+    return linha;
+}
+
+namespace {
+
+struct RotuloDoAnel {
+    const char* texto;
+    int raio;        // gates
+    int angulos[4];  // multiples of 30 degrees, counter-clockwise from east
+};
+
+const RotuloDoAnel ROTULOS_KM[] = {
+    {". 100 km", 400, {0, 90, 180, 270}},
+    {". 200 km", 800, {30, 150, 210, 330}},
+    {". 300 km", 1200, {0, 90, 180, 270}},
+    {". 400 km", 1600, {60, 120, 240, 300}},
+};
+const RotuloDoAnel ROTULOS_MILHAS[] = {
+    {". 100 Milhas", 644, {30, 150, 210, 330}},
+    {". 200 milhas", 1287, {60, 120, 240, 300}},
+    {". 300 milhas", 1931, {0, 90, 180, 270}},
+};
+
+constexpr double RADIANOS_POR_30_GRAUS = 0.523598775;
+constexpr double RAIOS_POR_100_MILHAS = 643.7376;
+
+} // namespace
+
+std::vector<int> raiosDosAneis(medidas unidade) {
+    if (unidade == MILHAS) {
+        std::vector<int> r;
+        for (int i = 1; i <= 3; ++i) r.push_back(static_cast<int>(i * RAIOS_POR_100_MILHAS + 0.5));
+        return r;
+    }
+    return {400, 800, 1200, 1600, 2000};
+}
+
+std::vector<Rotulo> rotulosDosAneis(medidas unidade) {
+    std::vector<Rotulo> rotulos;
+    auto junta = [&rotulos](const RotuloDoAnel& r) {
+        const double raio = r.raio / RAIOS_POR_UNIDADE;
+        for (int a : r.angulos) {
+            if (a == 0) {
+                rotulos.push_back({r.texto, static_cast<float>(raio), 0.0f});
+                continue;
+            }
+            const double rad = (a / 30) * RADIANOS_POR_30_GRAUS;
+            rotulos.push_back({r.texto, static_cast<float>(raio * std::cos(rad)), static_cast<float>(raio * std::sin(rad))});
+        }
+    };
+    if (unidade == MILHAS)
+        for (const auto& r : ROTULOS_MILHAS) junta(r);
+    else
+        for (const auto& r : ROTULOS_KM) junta(r);
+    return rotulos;
+}

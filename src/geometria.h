@@ -1,0 +1,69 @@
+// Pure geometry and texts of the views: angles, gates, the arc of a sector,
+// the choice of view, the readout line and the ring labels. No GL here, so
+// every rule can be tested without a display.
+#ifndef VORLANE_GEOMETRIA_H
+#define VORLANE_GEOMETRIA_H
+
+#include <string>
+#include <vector>
+
+#include "glauxiliar.h"
+#include "glclass.h"
+
+constexpr double GRAUS_POR_RADIANO = 180 / 3.1415926535;
+
+// Remainder of a by m in 0..m-1 (m > 0).
+long modPositivo(long a, long m);
+
+// Azimuth <-> polar angle (both whole degrees 0..359).
+int anguloPolarDoAzimute(long a);
+
+// Gate of a scan-frame distance: trunc(d * 2000 + 0.5), saturated far away.
+long raioDaDistancia(double d);
+long raioDoPonto(float x, float y);
+// Polar angle of a point in 0..359 (atan2 in single precision, +0.5, truncation).
+int anguloPolarDoPonto(float x, float y);
+
+// Two angles in order so that the counter-clockwise span from the first to
+// the second is the shorter way round (at 180 degrees the given order stays).
+struct Arco {
+    int inicio, fim;
+    int abertura; // (fim - inicio) mod 360, 0..180
+};
+Arco ordenaArco(int a0, int a1);
+
+// Sector of a drag in the full disc (view points used as scan points).
+struct SetorArrastado {
+    unsigned raioI, raioF; // gates of the start and current point (not sorted)
+    Arco arco;             // polar angles
+};
+SetorArrastado setorDoArrasto(float x0, float y0, float x1, float y1);
+
+// Azimuths and gates the sector view draws for the limits `pontos`.
+struct SetorDoCorte {
+    bool vazio;      // both limits share an azimuth: nothing to draw
+    int s, e;        // azimuths, clockwise from s through e
+    unsigned rI, rF; // gates, both inside the table
+    int azimutes() const { return static_cast<int>(modPositivo(e - s, 360)) + 1; }
+};
+SetorDoCorte setorDoCorte(const unsigned limites[2][2]);
+
+// Gate bounded to the scan's range: below `inicial` becomes `inicial`,
+// otherwise above `final` becomes `final`.
+long limitaAoAlcance(long g, unsigned inicial, unsigned final);
+
+enum class Vista { NENHUMA, BOLACHA, ZOOM, CORTE, RETA, DADOS };
+Vista vistaDoEstado(EstadosPossiveis estado, EstadosPossiveis anterior);
+
+// The status-bar readout line.
+std::string textoPosicao(float raioKm, unsigned azimute, float intensidade, medidas unidade);
+
+// Distance rings and their labels for a unit system (gates, degrees).
+std::vector<int> raiosDosAneis(medidas unidade);
+struct Rotulo {
+    std::string texto;
+    float x, y; // scan frame
+};
+std::vector<Rotulo> rotulosDosAneis(medidas unidade);
+
+#endif

@@ -1,0 +1,28 @@
+// The site overlay: map outline and city labels, placed for the radar site.
+#include <GL/gl.h>
+
+#include "cidades.h"
+#include "glauxiliar.h"
+#include "glclass.h"
+
+namespace {
+// Where the PPR radar lies in the BRU-based map, scan frame.
+constexpr float DESLOCAMENTO_PPR_X = 0.54f, DESLOCAMENTO_PPR_Y = -0.025f;
+} // namespace
+
+void drawCidades() {
+    glColor3f(0, 0, 0);
+    for (const city& c : cidade) {
+        glRasterPos2f(c.x, c.y);
+        drawString(c.nome, 0);
+    }
+}
+
+void desenhaSobreposicaoDoSitio() {
+    if (lugar != BRU && lugar != PPR) return;
+    glPushMatrix();
+    if (lugar == PPR) glTranslatef(DESLOCAMENTO_PPR_X, DESLOCAMENTO_PPR_Y, 0);
+    drawMapa();
+    drawCidades();
+    glPopMatrix();
+}

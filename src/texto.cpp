@@ -1,0 +1,26 @@
+// The text primitive and the status-bar readout.
+#include <GL/freeglut.h>
+
+#include "geometria.h"
+#include "glclass.h"
+
+void drawString(const char* s, int tamanho) {
+    void* fonte;
+    switch (tamanho) {
+    case 1: fonte = GLUT_BITMAP_HELVETICA_12; break;
+    case 2: fonte = GLUT_BITMAP_HELVETICA_18; break;
+    case 3: fonte = GLUT_BITMAP_TIMES_ROMAN_24; break;
+    default: fonte = GLUT_BITMAP_HELVETICA_10; break;
+    }
+    for (const char* p = s; *p; ++p) {
+        const signed char c = static_cast<signed char>(*p);
+        if (c > 0) glutBitmapCharacter(fonte, c); // bytes of 128 and up have no glyph
+    }
+}
+
+void drawPosition() {
+    glColor3f(1, 1, 1);
+    const std::string linha = textoPosicao(Graio, Gazimute, Gintensidade, unidadeMedidas);
+    glRasterPos2f(-0.99f, -0.99f);
+    drawString(linha.c_str(), 0);
+}
