@@ -15,11 +15,15 @@ long modPositivo(long a, long m) {
 
 int anguloPolarDoAzimute(long a) { return static_cast<int>(modPositivo(450 - modPositivo(a, 360), 360)); }
 
-long raioDaDistancia(double d) {
-    const double g = d * RAIOS_POR_UNIDADE + 0.5;
-    if (!(g < 1e9)) return 1000000000L; // far away (or not a number): beyond every table
-    return static_cast<long>(g);
+long arredonda(double v) {
+    constexpr double LIMITE = 1e9; // far beyond every table
+    const double a = v + 0.5;
+    if (!(a < LIMITE)) return static_cast<long>(LIMITE); // also NaN
+    if (a < -LIMITE) return -static_cast<long>(LIMITE);
+    return static_cast<long>(a);
 }
+
+long raioDaDistancia(double d) { return arredonda(d * RAIOS_POR_UNIDADE); }
 
 long raioDoPonto(float x, float y) { return raioDaDistancia(std::sqrt(static_cast<double>(x) * x + static_cast<double>(y) * y)); }
 
@@ -166,4 +170,110 @@ std::vector<Rotulo> rotulosDosAneis(medidas unidade) {
     else
         for (const auto& r : ROTULOS_KM) junta(r);
     return rotulos;
+}
+
+// ------------------------------------------------------------ side panel texts
+
+std::string textoHora(const char* hora, const char* minuto, const char* segundo) {
+    return std::string(hora) + ":" + minuto + ":" + segundo;
+}
+
+std::string textoData(const char* dia, const char* mes, const char* ano) {
+    static const char* const MESES[] = {"---", "JAN", "FEV", "MAR", "ABR", "MAI", "JUN",
+                                        "JUL", "AGO", "SET", "OUT", "NOV", "DEZ"};
+    std::string texto = dia;
+    for (int m = 0; m <= 12; ++m) {
+        char campo[3];
+        std::snprintf(campo, sizeof campo, "%02d", m);
+        if (std::string(mes) == campo) texto = texto + " " + MESES[m] + " ";
+    }
+    if (std::string(dia) == "00") texto += "00";
+    else texto += ano[0] > '5' ? "19" : "20";
+    return texto + ano + " BRT";
+}
+
+const char* textoLocal(const char* local) {
+    switch (lugarDoCodigo(local)) {
+    case PPR: return "Local: Presidente Prudente";
+    case BRU: return "Local: Bauru";
+    default: return "Local: Desconhecido";
+    }
+}
+
+const char* textoQualidade(qualidade q) {
+    switch (q) {
+    case BOA: return "Qualidade: Maxima";
+    case RUIM: return "Qualidade: Media";
+    case PIOR: return "Qualidade: Minima";
+    }
+    return "";
+}
+
+const char* textoUnidades(medidas u) { return u == MILHAS ? "Unidades: Milhas" : "Unidades: Quilometros"; }
+
+const char* textoCores(int modo) {
+    static const char* const TEXTOS[] = {"Cores: Maximo", "Cores: 32", "Cores: 5", "Cores: Tons de Cinza"};
+    return modo >= 0 && modo <= 3 ? TEXTOS[modo] : "";
+}
+
+const char* textoLeitura(int raiosPorCelula) {
+    switch (raiosPorCelula) {
+    case 1: return "Tamanho da Leitura: 250 m";
+    case 2: return "Tamanho da Leitura: 500 m";
+    case 4: return "Tamanho da Leitura: 1 km";
+    default: return "";
+    }
+}
+
+std::string textoSinalizado(double v) {
+    char texto[64];
+    std::snprintf(texto, sizeof texto, "%+5.1f", v);
+    return texto;
+}
+
+int entradaDaLegendaMinima(int i) {
+    if (i <= 4) return 1;
+    if (i <= 14) return 13;
+    if (i <= 22) return 16;
+    if (i <= 28) return 26;
+    return 30;
+}
+
+// --------------------------------------------------------------- numeric table
+
+std::string textoCabecalhoColuna(int azimute) {
+    char texto[16];
+    std::snprintf(texto, sizeof texto, "%5i", azimute);
+    return texto;
+}
+
+std::string textoCabecalhoLinha(long raio, medidas u) {
+    char texto[64];
+    if (u == MILHAS) std::snprintf(texto, sizeof texto, "%6.2f Mi", raio * 0.15534275);
+    else std::snprintf(texto, sizeof texto, "%6.2f km", raio * 0.25);
+    return texto;
+}
+
+const char* textoCanto(medidas u) { return u == MILHAS ? "Milas\\Az" : "Km\\Az"; }
+
+std::string textoCelula(float v) { return v < -20.0f ? "--.-" : textoSinalizado(v); }
+
+long inicioDaTabela(long inicio, unsigned raioInicial, unsigned raioFinal) {
+    if (inicio + LINHAS_DA_TABELA - 1 > static_cast<long>(raioFinal)) inicio = static_cast<long>(raioFinal) - (LINHAS_DA_TABELA - 1);
+    if (inicio < static_cast<long>(raioInicial)) inicio = raioInicial;
+    return inicio;
+}
+
+// --------------------------------------------------------------- profile graph
+
+int seguraAjusteRadial(unsigned primeiro, unsigned ultimo, int ajuste, unsigned raioInicial, unsigned raioFinal) {
+    if (static_cast<long>(primeiro) + ajuste < static_cast<long>(raioInicial))
+        return static_cast<int>(static_cast<long>(raioInicial) - primeiro);
+    if (static_cast<long>(ultimo) + ajuste > static_cast<long>(raioFinal))
+        return static_cast<int>(static_cast<long>(raioFinal) - ultimo);
+    return ajuste;
+}
+
+int seguraAjusteAngular(unsigned raio, int ajuste, unsigned raioInicial, unsigned raioFinal) {
+    return seguraAjusteRadial(raio, raio, ajuste, raioInicial, raioFinal);
 }

@@ -18,6 +18,8 @@ long modPositivo(long a, long m);
 // Azimuth <-> polar angle (both whole degrees 0..359).
 int anguloPolarDoAzimute(long a);
 
+// v + 0.5 truncated toward zero, saturated at +-1e9 (NaN counts as far).
+long arredonda(double v);
 // Gate of a scan-frame distance: trunc(d * 2000 + 0.5), saturated far away.
 long raioDaDistancia(double d);
 long raioDoPonto(float x, float y);
@@ -65,5 +67,35 @@ struct Rotulo {
     float x, y; // scan frame
 };
 std::vector<Rotulo> rotulosDosAneis(medidas unidade);
+
+// ---- side panel texts
+std::string textoHora(const char* hora, const char* minuto, const char* segundo);
+// Day, month name, four-digit year and " BRT" ("00 --- 0000 BRT" without a date).
+std::string textoData(const char* dia, const char* mes, const char* ano);
+const char* textoLocal(const char* local);
+const char* textoQualidade(qualidade q);
+const char* textoUnidades(medidas u);
+const char* textoCores(int modo);
+const char* textoLeitura(int raiosPorCelula);
+// "%+5.1f" of a value (legend labels, table cells).
+std::string textoSinalizado(double v);
+// Palette entry of legend row i (0..31) in COR_MINIMO.
+int entradaDaLegendaMinima(int i);
+
+// ---- numeric table
+constexpr int LINHAS_DA_TABELA = 30, COLUNAS_DA_TABELA = 14;
+std::string textoCabecalhoColuna(int azimute);
+std::string textoCabecalhoLinha(long raio, medidas u);
+const char* textoCanto(medidas u);
+std::string textoCelula(float v);
+// First gate of the table held inside the scan's range (the first row is
+// raioInicial when fewer than 30 gates hold data).
+long inicioDaTabela(long inicio, unsigned raioInicial, unsigned raioFinal);
+
+// ---- profile graph
+// ajusteR after holding a radial profile {first, last} or an angular one at
+// gate g inside the scan's range.
+int seguraAjusteRadial(unsigned primeiro, unsigned ultimo, int ajuste, unsigned raioInicial, unsigned raioFinal);
+int seguraAjusteAngular(unsigned raio, int ajuste, unsigned raioInicial, unsigned raioFinal);
 
 #endif

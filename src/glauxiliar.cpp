@@ -3,13 +3,17 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 
 #include "cores.h"
+#include "geometria.h"
 #include "glclass.h"
+#include "interacao.h"
 #include "matriz.h"
 
 lugarCidade lugar = UNK;
@@ -66,14 +70,19 @@ float valorReduzido(int sizeR, int i, int j) {
 
 } // namespace
 
-void getNewColor(int sizeR, int i, int j) {
+void aplicaCorDoValor(float v, bool paraLinha) {
     CorAmostra cor;
-    if (corDoValor(valorReduzido(sizeR, i, j), coresSuave, UsoDaCor::MAPA, cor)) aplicaCor(cor);
+    if (corDoValor(v, coresSuave, paraLinha ? UsoDaCor::LINHA : UsoDaCor::MAPA, cor)) aplicaCor(cor);
 }
 
-void getLineColor(int i, int j) {
-    CorAmostra cor;
-    if (corDoValor(matriz.getTabela(i, j), coresSuave, UsoDaCor::LINHA, cor)) aplicaCor(cor);
+void getNewColor(int sizeR, int i, int j) { aplicaCorDoValor(valorReduzido(sizeR, i, j), false); }
+
+void getLineColor(int i, int j) { aplicaCorDoValor(matriz.getTabela(i, j), true); }
+
+float valorSeguro(long azimute, long raio) {
+    if (raio < 0 || raio >= N_RAIOS) return VALOR_NAO_LIDO;
+    const long a = azimute % N_AZIMUTES;
+    return matriz.getTabela(static_cast<int>(a < 0 ? a + N_AZIMUTES : a), static_cast<int>(raio));
 }
 
 int Aprox(double d) { return static_cast<int>(d + 0.5); }
@@ -87,4 +96,59 @@ void zoomSimples(double intervalo, double xInit, double yInit) {
     xZero = static_cast<float>(xInit + intervalo / 2);
     yZero = static_cast<float>(yInit + intervalo / 2);
     escalaGlobal = static_cast<float>(2 / intervalo);
+}
+
+void ordenaVetor() {
+    if (pontos[0][1] > pontos[1][1]) std::swap(pontos[0][1], pontos[1][1]);
+    const Arco a = ordenaArco(static_cast<int>(pontos[0][0] % 360), static_cast<int>(pontos[1][0] % 360));
+    pontos[0][0] = static_cast<unsigned>(a.inicio);
+    pontos[1][0] = static_cast<unsigned>(a.fim);
+    abertura = static_cast<unsigned>(a.abertura);
+}
+
+void ordenaVetorReta() {
+    const unsigned inicial = matriz.getRaioInicial(), final = matriz.getRaioFinal();
+    for (auto& p : retaPontos) p[1] = static_cast<unsigned>(limitaAoAlcance(p[1], inicial, final));
+    if (isLinha && retaPontos[0][1] == retaPontos[1][1]) { // the whole ray
+        retaPontos[0][1] = inicial;
+        retaPontos[1][1] = final;
+    }
+    const Arco a = ordenaArco(static_cast<int>(retaPontos[0][0] % 360), static_cast<int>(retaPontos[1][0] % 360));
+    retaPontos[0][0] = static_cast<unsigned>(a.inicio);
+    retaPontos[1][0] = static_cast<unsigned>(a.fim);
+    if (isLinha) {
+        selecao[0] = std::min(retaPontos[0][1], retaPontos[1][1]);
+        selecao[1] = std::max(retaPontos[0][1], retaPontos[1][1]);
+        selecao[2] = retaPontos[0][0];
+        return;
+    }
+    if (retaPontos[0][0] == retaPontos[1][0]) { // no arc: a fixed quarter
+        retaPontos[0][0] = 90;
+        retaPontos[1][0] = 180;
+    }
+    selecao[0] = retaPontos[0][0];
+    selecao[1] = retaPontos[1][0];
+    selecao[2] = retaPontos[0][1];
+}
+
+void vetorDados() {
+    float x0 = 2, y0 = 2, x1 = -2, y1 = -2; // empty box
+    const float r0 = static_cast<float>(pontos[0][1] / RAIOS_POR_UNIDADE);
+    const float r1 = static_cast<float>(pontos[1][1] / RAIOS_POR_UNIDADE);
+    for (unsigned i = 0; i <= abertura; ++i) {
+        const double teta = (static_cast<double>(pontos[0][0]) + i) * GRAUS_PARA_RADIANOS;
+        for (float r : {r0, r1}) {
+            const float x = static_cast<float>(r * std::cos(teta)), y = static_cast<float>(r * std::sin(teta));
+            x0 = std::min(x0, x);
+            x1 = std::max(x1, x);
+            y0 = std::min(y0, y);
+            y1 = std::max(y1, y);
+        }
+    }
+    xIntervalo = x1 - x0;
+    yIntervalo = y1 - y0;
+    xZero = (x0 + x1) / 2;
+    yZero = (y0 + y1) / 2;
+    xMin = yMin = 2; // the region globals end as the empty box
+    xMax = yMax = -2;
 }

@@ -19,9 +19,22 @@ void getNewColor(int sizeR, int i, int j);
 // The same on the full table, with the profile line's no-data colours.
 void getLineColor(int i, int j);
 
+// Sets the GL colour of a value directly (values outside the table, such as
+// gates beyond 1999, pass the never-written code).
+void aplicaCorDoValor(float v, bool paraLinha);
+// tabela[azimute mod 360][raio], or the never-written code for a gate outside the table.
+float valorSeguro(long azimute, long raio);
+
 // d + 0.5 truncated toward zero.
 int Aprox(double d);
 
 void zoomSimples(double intervalo, double xInit, double yInit);
+
+// Selections: the sector limits `pontos` put in order with their width
+// `abertura`; the profile ends `retaPontos` normalised into `selecao`; the
+// view box of the sector (xIntervalo, yIntervalo, xZero, yZero).
+void ordenaVetor();
+void ordenaVetorReta();
+void vetorDados();
 
 #endif

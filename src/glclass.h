@@ -69,6 +69,7 @@ extern int qualidadeR;              // gates per drawn cell: 1, 2 or 4; 4 at sta
 
 extern int janelaPrincipal; // GLUT id of the main window
 extern int janela_de_fundo; // GLUT id of the minimap, 0 until it exists
+extern int janelaMenu;      // GLUT id of the side panel, 0 until it exists
 
 // ---- main window (janela.cpp)
 void resize(int w, int h);
@@ -83,6 +84,13 @@ void displayReta();
 void displayDados();
 // Creates the main window and registers its callbacks.
 void criaJanelaPrincipal();
+
+// ---- side panel (painel.cpp) and minimap (minimapa.cpp)
+void displayMenu();
+void drawCores();
+void drawQuadradoSuave(float x, float y, float xp, float yp, int cor);
+void display_minimap();
+void display_bolacha_minimap();
 
 // ---- polar cells (celulas.cpp)
 void drawQuadradoSimples(int sizeR, int t, int r);

@@ -2,6 +2,7 @@
 #include <GL/freeglut.h>
 
 #include "glclass.h"
+#include "interacao.h"
 
 unsigned width = 640, height = 640;
 float escalaGlobal = 1.0f;
@@ -12,6 +13,7 @@ float escalaGlobalOld = 1.0f, xZeroOld = 0.0f, yZeroOld = 0.0f;
 qualidade qualidadeImagem = RUIM;
 int qualidadeR = 4;
 int janelaPrincipal = 0;
+int janelaMenu = 0;
 
 void resize(int w, int h) {
     width = static_cast<unsigned>(w);
@@ -38,4 +40,9 @@ void criaJanelaPrincipal() {
     janelaPrincipal = glutCreateWindow("VORLANE");
     glutDisplayFunc(display);
     glutReshapeFunc(resize);
+    glutMouseFunc(mouse);
+    glutMotionFunc(mouseMovimento);
+    glutPassiveMotionFunc(mousePosicao);
+    glutKeyboardFunc(teclado);
+    glutSpecialFunc(keyboard);
 }

@@ -4,6 +4,7 @@
 #include "cores.h"
 #include "glauxiliar.h"
 #include "glclass.h"
+#include "interacao.h"
 
 int main(int argc, char** argv) {
     inciaCores();
@@ -16,6 +17,8 @@ int main(int argc, char** argv) {
     glutInit(&contagemGlut, argumentosGlut);
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
     criaJanelaPrincipal();
+    criaMenusPrincipais();
+    criaPainelEMinimapa();
     glutMainLoop();
     return 0;
 }

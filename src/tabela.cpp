@@ -1,11 +1,46 @@
-// The numeric values view.
+// The numeric values view: 30 gates by 14 azimuths around a chosen point.
 #include <GL/gl.h>
 
+#include "geometria.h"
+#include "glauxiliar.h"
 #include "glclass.h"
+#include "matriz.h"
+
+namespace {
+constexpr float espacoX = 0.13125f; // column pitch, view frame
+constexpr float espacoY = 0.0625f;  // row pitch
+
+void texto(float x, float y, const std::string& s) {
+    glRasterPos2f(x, y);
+    drawString(s.c_str(), 0);
+}
+} // namespace
 
 void displayDados() {
     tipo_referencia = 3;
+    glMatrixMode(GL_MODELVIEW);
+    glShadeModel(GL_FLAT);
     const bool escuro = nivelColorido == BRANCO_E_PRETO || nivelColorido == COLORIDO_E_PRETO;
-    glClearColor(escuro ? 0 : 1, escuro ? 0 : 1, escuro ? 0 : 1, 0);
+    const bool colorido = nivelColorido == COLORIDO_E_PRETO || nivelColorido == COLORIDO_E_BRANCO;
+    const float fundo = escuro ? 0.0f : 1.0f, letra = 1.0f - fundo;
+    glClearColor(fundo, fundo, fundo, 0);
+    glColor3f(letra, letra, letra);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+
+    const long inicio = inicioDaTabela(static_cast<long>(primeiroRaio) + ajusteR, matriz.getRaioInicial(),
+                                       matriz.getRaioFinal());
+    ajusteR = static_cast<int>(inicio - primeiroRaio);
+    auto azimute = [](int i) { return modPositivo(static_cast<long>(primeiroAngulo) + ajusteA + i - 1, 360); };
+    auto xDaColuna = [](int i) { return espacoX * i - 0.9515625f; };
+    auto yDaLinha = [](int j) { return 0.9375f - espacoY * j; };
+
+    for (int i = 1; i <= COLUNAS_DA_TABELA; ++i) texto(xDaColuna(i), 0.9375f, textoCabecalhoColuna(static_cast<int>(azimute(i))));
+    texto(-0.99f, 0.9375f, textoCanto(unidadeMedidas));
+    for (int j = 1; j <= LINHAS_DA_TABELA; ++j) texto(-0.99f, yDaLinha(j), textoCabecalhoLinha(inicio + j - 1, unidadeMedidas));
+    for (int i = 1; i <= COLUNAS_DA_TABELA; ++i)
+        for (int j = 1; j <= LINHAS_DA_TABELA; ++j) {
+            const float v = valorSeguro(azimute(i), inicio + j - 1);
+            if (colorido) aplicaCorDoValor(v, false);
+            texto(xDaColuna(i), yDaLinha(j), textoCelula(v));
+        }
 }

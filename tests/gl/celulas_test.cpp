@@ -59,7 +59,7 @@ protected:
 TEST_P(Disco, AzimutesNosQuatroSentidosComCoresDaPaleta) {
     for (const Direcao& d : DIRECOES) {
         double x, y;
-        pontoDoAzimute(d.azimute, 0.3, x, y);
+        pontoDoAzimute(d.azimute + 2, 0.3, x, y); // beside the spoke drawn on the axis
         if (qualidadeImagem == PIOR) {
             EXPECT_TRUE(aparecePerto(x, y, daPaleta(d.entrada))) << d.azimute;
         } else {
@@ -73,9 +73,9 @@ TEST_P(Disco, SemDadosEOFundoCinza) {
     double x, y;
     pontoDoAzimute(45, 0.3, x, y); // between wedges
     EXPECT_TRUE(cores_proximas(pixelDaVista(x, y), CINZA)) << texto(pixelDaVista(x, y));
-    pontoDoAzimute(0, 0.1, x, y); // inside the first gate of the wedge
+    pontoDoAzimute(2, 0.1, x, y); // inside the first gate of the wedge
     EXPECT_TRUE(cores_proximas(pixelDaVista(x, y), CINZA));
-    pontoDoAzimute(90, 0.45, x, y); // beyond it
+    pontoDoAzimute(92, 0.45, x, y); // beyond it
     EXPECT_TRUE(cores_proximas(pixelDaVista(x, y), CINZA));
     EXPECT_TRUE(cores_proximas(pixelDaJanela(2, 2), CINZA)); // window corner
 }

@@ -1,0 +1,450 @@
+// The interaction state machine: pixel to view, saved view, selections and
+// their completion, pointer readout, keys and menu commands. No GLUT calls
+// here: every step reports which windows want a redraw.
+//
+// Index: globals | frames | saved view | mouse | readout | keys | menus
+
+#include "interacao.h"
+
+#include <cmath>
+#include <cstdlib>
+
+#include "cores.h"
+#include "geometria.h"
+#include "glauxiliar.h"
+#include "matriz.h"
+
+// --------------------------------------------------------------------- globals
+
+unsigned contaPontos = 0, contaPontosReta = 0;
+unsigned abertura = 0;
+double quadradoZoom[2] = {0, 0};
+unsigned retaPontos[2][2] = {{0, 0}, {359, 1998}};
+int mXI = 0, mYI = 0;
+
+// ---------------------------------------------------------------------- frames
+
+bool pixelParaVista(int x, int y, unsigned w, unsigned h, int& margemX, int& margemY, float& xv, float& yv) {
+    margemX = static_cast<int>((w - h) >> 1); // only the longer side's margin means anything
+    margemY = static_cast<int>((h - w) >> 1);
+    long double vx, vy;
+    if (w > h) {
+        const long double dx = static_cast<long double>(w) - 2.0L * margemX - 1, dy = static_cast<long double>(h) - 1;
+        if (dx <= 0 || dy <= 0) return false;
+        vx = 2 * (static_cast<long double>(x) - margemX) / dx - 1;
+        vy = 2 * (static_cast<long double>(h) - y - 1) / dy - 1;
+    } else {
+        const long double dx = static_cast<long double>(w) - 1, dy = static_cast<long double>(h) - 2.0L * margemY - 1;
+        if (dx <= 0 || dy <= 0) return false;
+        vx = 2 * static_cast<long double>(x) / dx - 1;
+        vy = 2 * ((dy) - (static_cast<long double>(y) - margemY)) / dy - 1;
+    }
+    xv = static_cast<float>(vx);
+    yv = static_cast<float>(vy);
+    return true;
+}
+
+void vistaParaVarredura(float xv, float yv, float& xs, float& ys) {
+    xs = xv / escalaGlobal + xZero;
+    ys = yv / escalaGlobal + yZero;
+}
+
+namespace {
+
+// The full disc is drawn untransformed: there view points are scan points.
+bool vistaSemTransformacao(EstadosPossiveis anterior) { return anterior == ESPERA || anterior == SELECIONA_FATIA; }
+
+unsigned raioNaTabela(long g) { return static_cast<unsigned>(g < 0 ? 0 : g > N_RAIOS - 1 ? N_RAIOS - 1 : g); }
+
+int azimuteDoPonto(float xs, float ys) { return anguloPolarDoAzimute(anguloPolarDoPonto(xs, ys)); }
+
+} // namespace
+
+// ------------------------------------------------------------------ saved view
+
+namespace {
+void esvaziaVistaSalva() {
+    estadoAnterior = ESPERA;
+    escalaGlobalOld = 1;
+    xZeroOld = yZeroOld = 0;
+}
+} // namespace
+
+void restauraVista() {
+    estado = estadoAnterior;
+    escalaGlobal = escalaGlobalOld;
+    xZero = xZeroOld;
+    yZero = yZeroOld;
+    esvaziaVistaSalva();
+}
+
+void salvaVista() {
+    estadoAnterior = estado;
+    escalaGlobalOld = escalaGlobal;
+    xZeroOld = xZero;
+    yZeroOld = yZero;
+    estado = ESPERA;
+    escalaGlobal = 1;
+    xZero = yZero = 0;
+}
+
+// ----------------------------------------------------------------------- mouse
+
+void resetFigure() { figure = {0, 0, 0, 0, 0}; }
+
+void selecaoInicia(float x, float y) {
+    contaPontos = contaPontosReta = 1;
+    xSelecaoInicial = xSelecaoAtual = x;
+    ySelecaoInicial = ySelecaoAtual = y;
+    tracking = true;
+}
+
+void selecaoTermina(float x, float y) {
+    contaPontos = contaPontosReta = 2;
+    figure.x0 = xSelecaoInicial;
+    figure.y0 = ySelecaoInicial;
+    figure.x1 = xSelecaoAtual = x;
+    figure.y1 = ySelecaoAtual = y;
+    tracking = false;
+}
+
+namespace {
+
+void completaSetor() {
+    const float xs[2] = {figure.x0, figure.x1}, ys[2] = {figure.y0, figure.y1};
+    for (int k = 0; k < 2; ++k) {
+        pontos[k][0] = static_cast<unsigned>(anguloPolarDoPonto(xs[k], ys[k]));
+        // Corners near the radar or beyond the disc stay inside the table.
+        pontos[k][1] = raioNaTabela(raioDoPonto(xs[k], ys[k]) - 4);
+    }
+    resetFigure();
+    ordenaVetor();
+    vetorDados();
+    estado = EXIBE_FATIA;
+    contaPontos = 0;
+}
+
+void completaZoom(bool deCorte) {
+    const float xa = std::fmin(figure.x0, figure.x1), xb = std::fmax(figure.x0, figure.x1);
+    const float ya = std::fmin(figure.y0, figure.y1), yb = std::fmax(figure.y0, figure.y1);
+    const double xMinimo = xZero + xa / escalaGlobal, xMaximo = xZero + xb / escalaGlobal;
+    const double yMinimo = yZero + ya / escalaGlobal, yMaximo = yZero + yb / escalaGlobal;
+    quadradoZoom[0] = xMinimo;
+    quadradoZoom[1] = yMinimo;
+    const double w = xMaximo - xMinimo, h = yMaximo - yMinimo;
+    if (w > 0 && h > 0) {
+        resetFigure();
+        zoomSimples(deCorte ? std::fmax(w, h) : w, xMinimo, yMinimo);
+        estado = deCorte ? EXIBE_FATIA : EXIBE_ZOOM;
+    } else { // no area: keep the degenerate square, in the scan frame
+        figure.x0 = static_cast<float>(xMinimo);
+        figure.y0 = static_cast<float>(yMinimo);
+        figure.x1 = static_cast<float>(xMaximo);
+        figure.y1 = static_cast<float>(yMaximo);
+    }
+    contaPontos = 0;
+}
+
+void completaPerfil() {
+    float xs[2] = {figure.x0, figure.x1}, ys[2] = {figure.y0, figure.y1};
+    for (int k = 0; k < 2; ++k) {
+        if (!vistaSemTransformacao(estadoAnterior)) vistaParaVarredura(xs[k], ys[k], xs[k], ys[k]);
+        retaPontos[k][0] = static_cast<unsigned>(azimuteDoPonto(xs[k], ys[k]));
+        retaPontos[k][1] = static_cast<unsigned>(raioDoPonto(xs[k], ys[k]));
+    }
+    ordenaVetorReta();
+    estado = EXIBE_GRAFICO;
+    resetFigure();
+    contaPontosReta = 0;
+}
+
+void posicionaTabela(float xv, float yv) {
+    float xs = xv, ys = yv;
+    if (!vistaSemTransformacao(estadoAnterior)) vistaParaVarredura(xv, yv, xs, ys);
+    primeiroRaio = static_cast<int>(raioDoPonto(xs, ys)) - 15; // clicked gate in the 16th row
+    primeiroAngulo = static_cast<int>(modPositivo(azimuteDoPonto(xs, ys) - 6, 360)); // ... 7th column
+    estado = EXIBE_NUMEROS;
+}
+
+unsigned arrasto(bool pressionado, float xv, float yv, int tipo) {
+    figure.kind = tipo;
+    if (pressionado) {
+        selecaoInicia(xv, yv);
+        return NENHUM;
+    }
+    selecaoTermina(xv, yv);
+    return PRINCIPAL;
+}
+
+} // namespace
+
+unsigned trataBotaoEsquerdo(bool pressionado, float xv, float yv) {
+    switch (estado) {
+    case SELECIONA_FATIA: {
+        const unsigned r = arrasto(pressionado, xv, yv, 2);
+        if (contaPontos == 2) completaSetor();
+        return r;
+    }
+    case SELECIONA_ZOOM:
+    case SELECIONA_ZOOM_DE_CORTE: {
+        const bool deCorte = estado == SELECIONA_ZOOM_DE_CORTE;
+        const unsigned r = arrasto(pressionado, xv, yv, 1);
+        if (contaPontos == 2) completaZoom(deCorte);
+        return r;
+    }
+    case SELECIONA_GRAFICO: {
+        const unsigned r = arrasto(pressionado, xv, yv, 3);
+        if (contaPontosReta == 2) completaPerfil();
+        return r;
+    }
+    case SELECIONA_CENTRO:
+        if (pressionado) { // no redraw: the next pointer movement brings it
+            xZero += xv / escalaGlobal;
+            yZero += yv / escalaGlobal;
+            estado = estadoAnterior;
+        }
+        return NENHUM;
+    case SELECIONA_NUMEROS:
+        if (!pressionado) return NENHUM;
+        posicionaTabela(xv, yv);
+        return PRINCIPAL;
+    case ESPERA:
+    case EXIBE_ZOOM:
+    case EXIBE_FATIA:
+    case EXIBE_GRAFICO:
+    case EXIBE_NUMEROS:
+        if (!pressionado) return NENHUM;
+        restauraVista();
+        return PRINCIPAL;
+    case SELECIONA_CORTE_DE_ZOOM: return NENHUM;
+    }
+    return NENHUM;
+}
+
+// --------------------------------------------------------------------- readout
+
+namespace {
+
+void leituraDoMapa(float xs, float ys) {
+    const double d = std::sqrt(static_cast<double>(xs) * xs + static_cast<double>(ys) * ys);
+    const long raio = raioDaDistancia(d);
+    Graio = static_cast<float>(d * RAIOS_POR_UNIDADE * 0.25);
+    Gazimute = static_cast<unsigned>(azimuteDoPonto(xs, ys));
+    Gintensidade = valorSeguro(Gazimute, raio);
+}
+
+void leituraDoPerfil(float xv) {
+    float t = (xv + 1) * 0.5f;
+    t = t < 0 ? 0 : t > 1 ? 1 : t; // the margins beside the graph read its end samples
+    long raio;
+    if (isLinha) {
+        const double g = (static_cast<double>(selecao[0]) + ajusteR) + t * (static_cast<double>(selecao[1]) - selecao[0]);
+        Graio = static_cast<float>(g * 0.25);
+        raio = arredonda(g);
+        Gazimute = static_cast<unsigned>(modPositivo(static_cast<long>(selecao[2]) + ajusteA, 360));
+    } else {
+        raio = static_cast<long>(selecao[2]) + ajusteR;
+        Graio = static_cast<float>(raio * 0.25);
+        const long n = modPositivo(static_cast<long>(selecao[1]) - selecao[0], 360);
+        Gazimute = static_cast<unsigned>(
+            modPositivo(static_cast<long>(selecao[0]) + ajusteA + static_cast<long>(t * n + 0.5), 360));
+    }
+    Gintensidade = valorSeguro(Gazimute, raio);
+}
+
+} // namespace
+
+void atualizaLeitura(float xv, float yv) {
+    switch (estado) {
+    case EXIBE_NUMEROS: return;
+    case EXIBE_GRAFICO: leituraDoPerfil(xv); return;
+    case ESPERA:
+    case SELECIONA_FATIA: leituraDoMapa(xv, yv); return;
+    default: {
+        float xs, ys;
+        vistaParaVarredura(xv, yv, xs, ys);
+        leituraDoMapa(xs, ys);
+    }
+    }
+}
+
+// ------------------------------------------------------------------------ keys
+
+unsigned trataTecla(unsigned char tecla) {
+    switch (tecla) {
+    case 27:
+        restauraVista();
+        return PRINCIPAL;
+    case 'x': {
+        // Backwards through the modes: 1 -> 0 -> 3 -> 2 -> 1.
+        static const coloridoEscolha ANTERIOR[] = {COR_BRILHO, COR_MAXIMO, COR_MEDIO, COR_MINIMO};
+        const int modo = coresSuave;
+        if (modo >= COR_MAXIMO && modo <= COR_BRILHO) coresSuave = ANTERIOR[modo];
+        return PRINCIPAL | PAINEL;
+    }
+    default: return NENHUM;
+    }
+}
+
+namespace {
+// GLUT's codes of the arrow keys.
+enum Seta { ESQUERDA = 100, CIMA = 101, DIREITA = 102, BAIXO = 103 };
+
+// Offset changes (dx, dy) of the four arrows, in the order left, right, up, down.
+struct Passos {
+    int esquerda, direita, cima, baixo;
+};
+
+int passoDaSeta(int tecla, const Passos& p) {
+    switch (tecla) {
+    case ESQUERDA: return p.esquerda;
+    case DIREITA: return p.direita;
+    case CIMA: return p.cima;
+    case BAIXO: return p.baixo;
+    default: return 0;
+    }
+}
+} // namespace
+
+unsigned trataTeclaEspecial(int tecla) {
+    switch (estado) {
+    case ESPERA:
+    case SELECIONA_FATIA: break;
+    case EXIBE_NUMEROS:
+        ajusteA += passoDaSeta(tecla, {-1, 1, 0, 0});
+        ajusteR += passoDaSeta(tecla, {0, 0, -1, 1});
+        ajusteA %= 360;
+        break;
+    case EXIBE_GRAFICO:
+        if (isLinha) {
+            ajusteR += passoDaSeta(tecla, {-1, 1, 0, 0});
+            ajusteA += passoDaSeta(tecla, {0, 0, 1, -1});
+        } else {
+            ajusteA += passoDaSeta(tecla, {-1, 1, 0, 0});
+            ajusteR += passoDaSeta(tecla, {0, 0, 1, -1});
+        }
+        ajusteA %= 360;
+        break;
+    default:
+        if (escalaGlobal > 1) {
+            const double s = escalaGlobal * 0.00025;
+            xZero = static_cast<float>(xZero + s * passoDaSeta(tecla, {-1, 1, 0, 0}));
+            yZero = static_cast<float>(yZero + s * passoDaSeta(tecla, {0, 0, 1, -1}));
+        }
+        break;
+    }
+    return PRINCIPAL | PAINEL;
+}
+
+// ----------------------------------------------------------------------- menus
+
+unsigned comandoPrincipal(int valor) {
+    switch (valor) {
+    case 1: // "Ampliar"
+        if (estado == ESPERA || estado == SELECIONA_FATIA || estado == EXIBE_ZOOM) {
+            estado = SELECIONA_ZOOM;
+            contaPontos = 0;
+        } else if (estado == EXIBE_FATIA) {
+            estado = SELECIONA_ZOOM_DE_CORTE;
+            contaPontos = 0;
+        }
+        return NENHUM;
+    case 2: // "Voltar"
+        if (estado == ESPERA) {
+            restauraVista();
+        } else if (estado != EXIBE_GRAFICO) {
+            salvaVista();
+        } else {
+            switch (estadoAnterior) {
+            case EXIBE_ZOOM:
+            case SELECIONA_ZOOM:
+            case SELECIONA_ZOOM_DE_CORTE:
+            case EXIBE_FATIA:
+            case SELECIONA_GRAFICO:
+            case SELECIONA_CORTE_DE_ZOOM: restauraVista(); break;
+            case ESPERA: // a profile made from the full view: back to it
+                estado = ESPERA;
+                escalaGlobal = 1;
+                xZero = yZero = 0;
+                esvaziaVistaSalva();
+                break;
+            default: // the graph stays, with the saved scale and centre
+                escalaGlobal = escalaGlobalOld;
+                xZero = xZeroOld;
+                yZero = yZeroOld;
+                esvaziaVistaSalva();
+                return PRINCIPAL;
+            }
+        }
+        return NENHUM;
+    case 3: // "Sair"
+        std::exit(0);
+    default: return NENHUM;
+    }
+}
+
+unsigned comandoVisualizar(int valor) {
+    switch (valor) {
+    case 1: // "Setor Circular"
+        estado = SELECIONA_FATIA;
+        contaPontos = 0;
+        return NENHUM;
+    case 2: // "Deslocar Bolacha": only a magnified or moved view can be re-centred
+        if (estado == EXIBE_ZOOM || estado == SELECIONA_ZOOM || estado == EXIBE_FATIA ||
+            estado == SELECIONA_GRAFICO || estado == SELECIONA_CENTRO) {
+            estadoAnterior = estado;
+            estado = SELECIONA_CENTRO;
+        }
+        return NENHUM;
+    case 3: // "Valores Numericos"
+        if (estado == EXIBE_GRAFICO) {
+            ajusteA = ajusteR = 0;
+            estadoAnterior = EXIBE_GRAFICO;
+            primeiroRaio = static_cast<int>(arredonda(Graio * 4.0)) - 15; // readout's gate in the 16th row
+            primeiroAngulo = static_cast<int>(Gazimute);
+            estado = EXIBE_NUMEROS;
+            return PRINCIPAL;
+        }
+        if (estado == SELECIONA_NUMEROS || estado == EXIBE_NUMEROS) {
+            estadoAnterior = estado = ESPERA;
+            escalaGlobal = 1;
+            xZero = yZero = 0;
+            return NENHUM;
+        }
+        estadoAnterior = estado;
+        ajusteA = ajusteR = 0;
+        estado = SELECIONA_NUMEROS;
+        return NENHUM;
+    default: return NENHUM;
+    }
+}
+
+unsigned comandoPerfil(int valor) {
+    if (valor == 1) isLinha = false;
+    else if (valor == 2) isLinha = true;
+    else return NENHUM;
+    estadoAnterior = estado;
+    estado = SELECIONA_GRAFICO;
+    contaPontosReta = 0;
+    ajusteA = ajusteR = 0;
+    return NENHUM;
+}
+
+void ajustaNivelColorido(int valor) {
+    if (valor >= 1 && valor <= 4) nivelColorido = static_cast<nivelColoridoTipo>(valor - 1);
+}
+
+void ajustaQualidade(int valor) {
+    if (valor >= 1 && valor <= 3) qualidadeImagem = static_cast<qualidade>(valor - 1);
+}
+
+void ajustaQuantidadeDeCores(int valor) {
+    if (valor >= 1 && valor <= 4) coresSuave = static_cast<coloridoEscolha>(valor - 1);
+}
+
+void ajustaUnidades(int valor) { unidadeMedidas = valor == 2 ? MILHAS : KILOMETROS; }
+
+void ajustaLeitura(int valor) {
+    static const int GATES[] = {1, 2, 4};
+    if (valor >= 1 && valor <= 3) qualidadeR = GATES[valor - 1];
+}

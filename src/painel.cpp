@@ -1,0 +1,91 @@
+// The side panel: scan time, date and site, the current settings and the
+// colour legend of the current colour mode.
+#include <GL/freeglut.h>
+
+#include "cores.h"
+#include "geometria.h"
+#include "glclass.h"
+#include "matriz.h"
+
+namespace {
+
+constexpr float ALTURA_DA_LINHA = 0.03125f; // one legend row
+constexpr float BASE_DA_LEGENDA = -0.8f;
+
+void texto(float x, float y, const std::string& s, int tamanho) {
+    glRasterPos2f(x, y);
+    drawString(s.c_str(), tamanho);
+}
+
+void corDaPaleta(int k) { glColor3ub(cores[k].R, cores[k].G, cores[k].B); }
+
+// Black at the bottom to white at the top, framed in white.
+void escalaDeCinza() {
+    glShadeModel(GL_SMOOTH);
+    glBegin(GL_QUADS);
+    glColor3f(0, 0, 0);
+    glVertex2f(-0.2f, -0.8f);
+    glVertex2f(0.2f, -0.8f);
+    glColor3f(1, 1, 1);
+    glVertex2f(0.2f, 0.2f);
+    glVertex2f(-0.2f, 0.2f);
+    glEnd();
+    glShadeModel(GL_FLAT);
+    glColor3f(1, 1, 1);
+    glBegin(GL_LINE_LOOP);
+    glVertex2f(-0.2f, -0.8f);
+    glVertex2f(0.2f, -0.8f);
+    glVertex2f(0.2f, 0.2f);
+    glVertex2f(-0.2f, 0.2f);
+    glEnd();
+}
+
+} // namespace
+
+void drawQuadradoSuave(float x, float y, float xp, float yp, int cor) {
+    glShadeModel(GL_SMOOTH);
+    glBegin(GL_QUADS);
+    corDaPaleta(cor);
+    glVertex2f(x, y);
+    glVertex2f(x + xp, y);
+    corDaPaleta(cor + 1);
+    glVertex2f(x + xp, y + yp);
+    glVertex2f(x, y + yp);
+    glEnd();
+    glShadeModel(GL_FLAT);
+}
+
+void drawCores() {
+    const int modo = coresSuave;
+    if (modo < COR_MAXIMO || modo > COR_BRILHO) return;
+    if (modo == COR_BRILHO) escalaDeCinza();
+    for (int i = 0; i < 32; ++i) {
+        const float y = i * ALTURA_DA_LINHA + BASE_DA_LEGENDA;
+        const int entrada = modo == COR_MINIMO ? entradaDaLegendaMinima(i) : i;
+        if (modo == COR_MAXIMO) drawQuadradoSuave(-0.2f, y, 0.4f, ALTURA_DA_LINHA, i);
+        else if (modo != COR_BRILHO) drawQuadradoReal(-0.2f, y, 0.4f, ALTURA_DA_LINHA, entrada);
+        const std::string valor = textoSinalizado(i * 2.5 - 12.5);
+        glColor3f(1, 1, 1);
+        texto(-0.6f, y, valor, 0);
+        if (modo == COR_BRILHO) glColor3ub(static_cast<GLubyte>(8 * i), static_cast<GLubyte>(8 * i), static_cast<GLubyte>(8 * i));
+        else corDaPaleta(entrada);
+        texto(0.25f, y, valor, 0);
+    }
+}
+
+void displayMenu() {
+    glMatrixMode(GL_MODELVIEW);
+    glShadeModel(qualidadeImagem == BOA ? GL_SMOOTH : GL_FLAT);
+    glClearColor(0, 0, 0, 0);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glColor3f(1, 1, 1);
+    texto(-0.55f, 0.5f, textoHora(matriz.getHora(), matriz.getMinuto(), matriz.getSegundo()), 3);
+    texto(-0.90625f, 0.45f, textoData(matriz.getDia(), matriz.getMes(), matriz.getAno()), 2);
+    texto(-0.96f, 0.4f, textoLocal(matriz.getLocal()), 1);
+    texto(-0.95f, 0.95f, textoQualidade(qualidadeImagem), 0);
+    texto(-0.95f, 0.9f, textoUnidades(unidadeMedidas), 0);
+    texto(-0.95f, 0.85f, textoCores(coresSuave), 0);
+    texto(-0.95f, 0.8f, textoLeitura(qualidadeR), 0);
+    drawCores();
+    glutSwapBuffers();
+}
