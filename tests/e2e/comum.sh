@@ -7,8 +7,10 @@ GERADOR=${3:-}
 TMP=$(mktemp -d /tmp/vorlane-e2e.XXXXXX)
 PIDS=()
 
+# VORLANE_E2E_GUARDA=dir keeps the screenshots and files of a run for a look.
 limpa() {
   for p in "${PIDS[@]}"; do kill "$p" 2>/dev/null || true; done
+  if [ -n "${VORLANE_E2E_GUARDA:-}" ]; then mkdir -p "$VORLANE_E2E_GUARDA" && cp -r "$TMP"/. "$VORLANE_E2E_GUARDA"/; fi
   rm -rf "$TMP"
 }
 trap limpa EXIT
@@ -47,3 +49,93 @@ captura() {
 pixel() {
   convert "$1" -format "%[fx:int(255*p{$2,$3}.r)] %[fx:int(255*p{$2,$3}.g)] %[fx:int(255*p{$2,$3}.b)]" info:
 }
+
+# Absolute screen position of a window's top-left corner: "x y".
+posicao() { xdotool getwindowgeometry "$1" | sed -n 's/.*Position: \([0-9]*\),\([0-9]*\).*/\1 \2/p'; }
+
+# The most recently opened (rightmost) visible pop-up menu: "id x y".
+menu_aberto() {
+  local melhor="" mx=-1 p
+  for m in $(xdotool search --onlyvisible --name '^freeglut menu$' 2>/dev/null); do
+    p=($(posicao "$m"))
+    if [ "${p[0]}" -gt "$mx" ]; then mx=${p[0]}; melhor="$m ${p[0]} ${p[1]}"; fi
+  done
+  echo "$melhor"
+}
+
+# Opens the right-button menu of window $1 at its point ($2, $3) and follows
+# the entry indices that remain: every index but the last opens a submenu
+# (entries are 26 px apart; a submenu opens level with its entry).
+sem_menus() {
+  for _ in $(seq 1 40); do
+    [ -z "$(xdotool search --onlyvisible --name '^freeglut menu$' 2>/dev/null)" ] && return 0
+    sleep 0.05
+  done
+  falha "um menu ficou aberto"
+}
+
+escolhe() {
+  local janela=$1 x=$2 y=$3; shift 3
+  sem_menus
+  xdotool mousemove --window "$janela" "$x" "$y" click 3
+  local m=""
+  for _ in $(seq 1 100); do m=$(menu_aberto); [ -n "$m" ] && break; sleep 0.1; done
+  [ -n "$m" ] || falha "o menu nao abriu"
+  [ -n "${VORLANE_E2E_DEPURA:-}" ] && echo "menu em $m para $*" >&2
+  local dados=($m) n=$#
+  local mx=${dados[1]} my=${dados[2]} i=0
+  for indice in "$@"; do
+    i=$((i + 1))
+    local ex=$((mx + 25)) ey=$((my + 13 + 26 * indice))
+    if [ "$i" -lt "$n" ]; then
+      xdotool mousemove "$ex" "$ey"
+      local novo=""
+      for _ in $(seq 1 100); do
+        novo=$(menu_aberto)
+        [ "${novo#* }" != "$mx $my" ] && [ -n "$novo" ] && break
+        sleep 0.1
+      done
+      dados=($novo); mx=${dados[1]}; my=${dados[2]}
+      [ -n "${VORLANE_E2E_DEPURA:-}" ] && echo "  submenu em $novo" >&2
+    else
+      # Give the menu time to highlight the entry before the click.
+      xdotool mousemove "$ex" "$ey"
+      sleep 0.5
+      xdotool click 1
+    fi
+  done
+  sem_menus
+  sleep 0.3
+}
+
+# Left drag in window $1 from ($2, $3) to ($4, $5), in steps, as a hand would.
+arrasta() {
+  local janela=$1 x0=$2 y0=$3 x1=$4 y1=$5
+  xdotool mousemove --window "$janela" "$x0" "$y0" mousedown 1
+  for k in 1 2 3 4 5 6 7 8; do
+    xdotool mousemove --window "$janela" $((x0 + (x1 - x0) * k / 8)) $((y0 + (y1 - y0) * k / 8))
+    sleep 0.05
+  done
+  xdotool mouseup 1
+  sleep 0.5
+}
+
+clica() { xdotool mousemove --window "$1" "$2" "$3" click 1; sleep 0.4; }
+
+# Retries a condition for up to 10 s: the viewer redraws three windows for
+# every event, so under a software renderer it may lag behind the events.
+ate_que() {
+  for _ in $(seq 1 50); do "$@" && return 0; sleep 0.2; done
+  return 1
+}
+
+# Captures window $1 into $2 until it differs from image $3 by more than $4
+# pixels (mais) or by fewer (menos).
+difere_mais() { captura "$1" "$2"; [ "$(diferenca "$3" "$2")" -gt "$4" ]; }
+difere_menos() { captura "$1" "$2"; [ "$(diferenca "$3" "$2")" -lt "$4" ]; }
+
+# Number of pixels that differ between two images.
+diferenca() { compare -metric AE "$1" "$2" null: 2>&1 | cut -d' ' -f1 || true; }
+
+# Keeps going only while the viewer runs.
+vivo() { kill -0 "$VORLANE_PID" 2>/dev/null || falha "o vorlane terminou: $(cat "$TMP/stderr")"; }

@@ -1,0 +1,65 @@
+# A sector, a radial and an angular profile and a numeric table chosen with
+# the mouse, each checked through its own text export ("Salvar" > "Como
+# Texto"), whose name and header give the region exactly. Expected regions
+# come from the pixel positions (640 x 640 window):
+#   (420, 200): gate 977.9, polar angle 50.4, azimuth 40
+#   (500, 300): gate 1137.0, polar angle 6.7, azimuth 84
+#   (420, 150): gate 1234.0, azimuth 31
+source "$(dirname "$0")/comum.sh"
+
+cp "$FONTE/exemplos/BRU050301143000.dat" "$TMP/"
+abre BRU050301143000.dat
+P=$(espera_janela VORLANE)
+captura "$P" "$TMP/disco.png"
+
+exportado() { # the header of the export named $1, once it is written
+  ate_que test -s "$TMP/BRU050301143000.$1" || { echo "sem exportacao $1: $(ls "$TMP" | tr '\n' ' ')"; return; }
+  sed -n '2,3p' "$TMP/BRU050301143000.$1" | tr '\n' ' '
+}
+blocos() { grep -c '^#  ' "$TMP/BRU050301143000.$1"; }
+
+# Nothing to export in the full view.
+escolhe "$P" 320 320 3 1
+[ "$(ls "$TMP" | grep -c 'km')" -eq 0 ] || falha "Como Texto exportou no disco inteiro"
+
+# Sector: gates 973..1132 (corner gate - 4), polar 6..50 = azimuth rows 40..84.
+escolhe "$P" 320 320 1 1
+arrasta "$P" 420 200 500 300
+ate_que difere_mais "$P" "$TMP/setor.png" "$TMP/disco.png" 50000 || falha "o setor nao encheu a janela"
+escolhe "$P" 320 320 3 1
+[ "$(exportado 243km40-84)" = "Raios: 973-1132 Angulos: 40-84 " ] || falha "setor: $(exportado 243km40-84)"
+[ "$(blocos 243km40-84)" -eq 45 ] || falha "setor: blocos"
+
+# "Voltar" shows the full disc, where view points are scan points.
+escolhe "$P" 320 320 2
+# Radial profile dragged along azimuths 40 -> 31: the ordered arc starts at 31.
+escolhe "$P" 320 320 1 0 1
+arrasta "$P" 420 200 420 150
+xdotool mousemove --window "$P" 100 300
+fundo_preto() { captura "$P" "$TMP/radial.png"; [ "$(pixel "$TMP/radial.png" 600 20)" = "0 0 0" ]; }
+ate_que fundo_preto || falha "o grafico nao tem fundo preto"
+xdotool mousemove --window "$P" 500 300
+ate_que difere_mais "$P" "$TMP/radial2.png" "$TMP/radial.png" 0 || falha "a leitura nao seguiu o ponteiro"
+escolhe "$P" 320 320 3 1
+[ "$(exportado 244km31-31)" = "Raios: 977-1234 Angulos: 31-31 " ] || falha "radial: $(exportado 244km31-31)"
+
+# The table opens at the graph sample under the pointer (x 320: gate 1106).
+escolhe "$P" 320 320 1 3
+escolhe "$P" 320 320 3 1
+[ "$(exportado 272km31-44)" = "Raios: 1091-1121 Angulos: 31-44 " ] || falha "tabela: $(exportado 272km31-44)"
+[ "$(blocos 272km31-44)" -eq 14 ] || falha "tabela: blocos"
+# Down moves the rows one gate farther, Right turns the columns.
+xdotool mousemove --window "$P" 320 320 key Down Right
+escolhe "$P" 320 320 3 1
+[ "$(exportado 273km32-45)" = "Raios: 1092-1122 Angulos: 32-45 " ] || falha "tabela movida: $(exportado 273km32-45)"
+
+# "Valores Numericos" again goes to the full view; then the angular profile:
+# the arc from azimuth 40 to 84 at the press gate 977.
+escolhe "$P" 320 320 1 3
+escolhe "$P" 320 320 1 0 0
+arrasta "$P" 420 200 500 300
+escolhe "$P" 320 320 3 1
+[ "$(exportado 244km40-84)" = "Raios: 977-977 Angulos: 40-84 " ] || falha "angular: $(exportado 244km40-84)"
+[ "$(blocos 244km40-84)" -eq 45 ] || falha "angular: blocos"
+vivo
+echo ok

@@ -1,0 +1,390 @@
+// What the main window shows: status bar per state, zoom and sector views,
+// range rings and labels, map outline and city labels per site, and the
+// dashed selection outline.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+
+#include "ambiente.h"
+#include "cidades.h"
+#include "cores.h"
+#include "glauxiliar.h"
+#include "glclass.h"
+#include "matriz.h"
+
+namespace {
+
+using Cor = std::function<bool(Pixel)>;
+bool preto(Pixel p) { return cores_proximas(p, {0, 0, 0}, 2); }
+bool branco(Pixel p) { return cores_proximas(p, {255, 255, 255}, 2); }
+bool fundo(Pixel p) { return cores_proximas(p, {153, 153, 153}, 1); }
+bool cinzaAnel(Pixel p) { return cores_proximas(p, {128, 128, 128}, 1); }    // 0.5: spokes, rings
+bool cinzaAlcance(Pixel p) { return cores_proximas(p, {166, 166, 166}, 1); } // 0.65: gate range
+bool cinzaRotulo(Pixel p) { return cores_proximas(p, {64, 64, 64}, 1); }     // 0.25: ring labels
+bool amarelo(Pixel p) { return cores_proximas(p, {255, 240, 0}, 2); }        // 30 dBZ, entry 17
+
+int coluna(double xv) { return static_cast<int>(std::floor((xv + 1) * 320)); }
+int linha(double yv) { return static_cast<int>(std::floor((1 - yv) * 320)); }
+// View coordinates of a pixel's centre.
+double xDaColuna(int c) { return (c + 0.5) / 320 - 1; }
+double yDaLinha(int r) { return 1 - (r + 0.5) / 320; }
+Pixel em(double xv, double yv) { return pixelLido(coluna(xv), linha(yv)); }
+
+// Pixels of the last frame in columns c0..c1, rows r0..r1 of that colour.
+int conta(int c0, int r0, int c1, int r1, const Cor& cor) {
+    int n = 0;
+    for (int r = r0; r <= r1; ++r)
+        for (int c = c0; c <= c1; ++c) n += cor(pixelLido(c, r));
+    return n;
+}
+bool perto(double xv, double yv, const Cor& cor, int d = 1) {
+    return conta(coluna(xv) - d, linha(yv) - d, coluna(xv) + d, linha(yv) + d, cor) > 0;
+}
+
+double rad(double graus) { return graus * M_PI / 180; }
+double xPolar(double r, double graus) { return r * std::cos(rad(graus)); }
+double yPolar(double r, double graus) { return r * std::sin(rad(graus)); }
+
+// Steps along a view-frame segment one pixel at a time on its longer axis
+// and counts the steps with and without black within one pixel across.
+struct Tracejado {
+    int comPreto = 0, semPreto = 0;
+};
+Tracejado tracejado(double x0, double y0, double x1, double y1) {
+    const double c0 = (x0 + 1) * 320, r0 = (1 - y0) * 320, c1 = (x1 + 1) * 320, r1 = (1 - y1) * 320;
+    const bool deitado = std::fabs(c1 - c0) >= std::fabs(r1 - r0);
+    const int n = static_cast<int>(std::max(std::fabs(c1 - c0), std::fabs(r1 - r0)));
+    Tracejado t;
+    for (int k = 0; k <= n; ++k) {
+        const int c = static_cast<int>(std::floor(c0 + (c1 - c0) * k / n));
+        const int r = static_cast<int>(std::floor(r0 + (r1 - r0) * k / n));
+        bool achou = false;
+        for (int d = -1; d <= 1; ++d) achou = achou || preto(deitado ? pixelLido(c, r + d) : pixelLido(c + d, r));
+        achou ? ++t.comPreto : ++t.semPreto;
+    }
+    return t;
+}
+Tracejado radial(double graus, double r0, double r1) {
+    return tracejado(xPolar(r0, graus), yPolar(r0, graus), xPolar(r1, graus), yPolar(r1, graus));
+}
+void esperaTracejado(const Tracejado& t) {
+    const int n = t.comPreto + t.semPreto;
+    EXPECT_GE(t.comPreto, n / 4);
+    EXPECT_GE(t.semPreto, n / 4);
+}
+
+// Map vertex (map units) to the scan frame, BRU radar at the origin.
+double xDoMapa(double px) { return 1.813 * (px / 585 - 0.0517); }
+double yDoMapa(double py) { return 1.813 * (py / 557 + 0.032); }
+constexpr double PPR_X = 0.54, PPR_Y = -0.025;
+
+// Sector limits and the view box that fits them: the smallest rectangle
+// holding the points at polar angles a0..a0+n (shorter way) at both radii.
+void enquadraSetor(unsigned a0, unsigned g0, unsigned a1, unsigned g1) {
+    pontos[0][0] = a0, pontos[0][1] = g0, pontos[1][0] = a1, pontos[1][1] = g1;
+    int inicio = static_cast<int>(a0), n = (static_cast<int>(a1) - inicio + 360) % 360;
+    if (n > 180) inicio = static_cast<int>(a1), n = 360 - n;
+    double x0 = 9, y0 = 9, x1 = -9, y1 = -9;
+    for (int k = 0; k <= n; ++k)
+        for (double r : {g0 / 2000.0, g1 / 2000.0}) {
+            x0 = std::min(x0, xPolar(r, inicio + k)), x1 = std::max(x1, xPolar(r, inicio + k));
+            y0 = std::min(y0, yPolar(r, inicio + k)), y1 = std::max(y1, yPolar(r, inicio + k));
+        }
+    xIntervalo = static_cast<float>(x1 - x0), yIntervalo = static_cast<float>(y1 - y0);
+    xZero = static_cast<float>((x0 + x1) / 2), yZero = static_cast<float>((y0 + y1) / 2);
+}
+// Expected view point of a scan point in the sector view.
+double escalaDoSetor() { return 2.0 / std::max(xIntervalo, yIntervalo); }
+double xVista(double xs) { return escalaDoSetor() * (xs - xZero); }
+double yVista(double ys) { return escalaDoSetor() * (ys - yZero); }
+
+class Vistas : public ::testing::Test {
+protected:
+    void SetUp() override {
+        iniciaCidades(); // the test scan is read without the start-up that fills the towns
+        restaura();
+    }
+    void TearDown() override { restaura(); }
+    static void restaura() {
+        estado = estadoAnterior = ESPERA;
+        escalaGlobal = 1, xZero = yZero = xIntervalo = yIntervalo = 0;
+        tracking = false, figure.kind = 0, isLinha = true;
+        lugar = UNK, unidadeMedidas = KILOMETROS, nivelColorido = COLORIDO_E_PRETO, coresSuave = COR_MEDIO;
+        qualidadeImagem = RUIM, qualidadeR = 4;
+        pontos[0][0] = pontos[0][1] = 0, pontos[1][0] = 359, pontos[1][1] = 1998;
+    }
+    // Status bar black, readout text white inside it.
+    static void esperaBarraELeitura() {
+        // Probed above and below the glyphs, which may run past the bar.
+        EXPECT_TRUE(preto(em(-0.16, -0.955))) << texto(em(-0.16, -0.955));
+        EXPECT_TRUE(preto(em(-0.5, -0.9985))) << texto(em(-0.5, -0.9985));
+        EXPECT_GT(conta(coluna(-0.99), linha(-0.95), coluna(-0.2), 639, branco), 0);
+    }
+};
+
+} // namespace
+
+TEST_F(Vistas, BarraDeEstadoConformeOEstado) {
+    renderiza();
+    esperaBarraELeitura();
+    EXPECT_TRUE(fundo(em(0.5, -0.975))) << texto(em(0.5, -0.975));
+    EXPECT_TRUE(fundo(em(-0.1, -0.955))); // the bar ends at x = -0.12
+
+    // Graph: the bar spans the whole width (on a white background).
+    nivelColorido = PRETO_E_BRANCO;
+    estado = EXIBE_GRAFICO;
+    renderiza();
+    EXPECT_TRUE(preto(em(0.95, -0.975))) << texto(em(0.95, -0.975));
+    EXPECT_TRUE(preto(em(0.5, -0.955)));
+    EXPECT_FALSE(preto(em(0.95, -0.9)));
+
+    // Numeric table: no bar; the strip above the hint text is not black.
+    estado = EXIBE_NUMEROS;
+    renderiza();
+    const int c0 = coluna(-0.99), c1 = coluna(-0.13), r0 = linha(-0.95);
+    EXPECT_LT(conta(c0, r0, c1, r0 + 2, preto), (c1 - c0 + 1) * 3 / 2);
+}
+
+TEST_F(Vistas, EstadosSemVistaSoMostramFundoBarraELeitura) {
+    renderiza();
+    ASSERT_TRUE(amarelo(em(0.01, 0.3))); // the north wedge in the full disc
+    for (EstadosPossiveis anterior : {EXIBE_GRAFICO, SELECIONA_ZOOM_DE_CORTE, EXIBE_NUMEROS}) {
+        SCOPED_TRACE(anterior);
+        estado = SELECIONA_GRAFICO;
+        estadoAnterior = anterior;
+        renderiza();
+        EXPECT_TRUE(fundo(em(0.01, 0.3))) << texto(em(0.01, 0.3));
+        EXPECT_FALSE(perto(xPolar(0.2, 45), yPolar(0.2, 45), cinzaAnel)); // no ring either
+        esperaBarraELeitura();
+    }
+}
+
+TEST_F(Vistas, ZoomAmpliaQuatroVezesEmTornoDoCentro) {
+    // Pixels across the north wedge (azimuths 357..3: polar 86.5..93.5) at
+    // scan height ys, drawn `escala` times larger, less the spoke through it.
+    auto largura = [](double ys, double escala) { return escala * 2 * ys * std::tan(rad(3.5)) * 320 - 1; };
+    renderiza();
+    EXPECT_TRUE(amarelo(em(0.01, 0.3)));
+    EXPECT_TRUE(fundo(em(0.02, 0.9)));
+    EXPECT_NEAR(conta(0, linha(0.3), 639, linha(0.3), amarelo), largura(yDaLinha(linha(0.3)), 1), 2.5);
+
+    zoomSimples(0.5, -0.25, -0.25);
+    ASSERT_FLOAT_EQ(escalaGlobal, 4);
+    estado = EXIBE_ZOOM;
+    renderiza();
+    EXPECT_TRUE(amarelo(em(0.02, 0.9))) << texto(em(0.02, 0.9)); // gate 450
+    EXPECT_TRUE(fundo(em(0.02, 0.3)));                             // gate 150
+    EXPECT_TRUE(fundo(em(0.02, 0.78)));                            // wedge starts at 0.2 * 4
+    EXPECT_TRUE(amarelo(em(0.02, 0.82)));
+    // Same angular width at 4 times the radius: the cells are 4 times larger.
+    EXPECT_NEAR(conta(0, linha(0.9), 639, linha(0.9), amarelo), largura(yDaLinha(linha(0.9)) / 4, 4), 2.5);
+}
+
+TEST_F(Vistas, AneisEmQuilometros) {
+    renderiza();
+    for (double a : {15.0, 45.0}) {
+        SCOPED_TRACE(a);
+        for (int g : {400, 800, 1200, 1600, 2000})
+            EXPECT_TRUE(perto(xPolar(g / 2000.0, a), yPolar(g / 2000.0, a), cinzaAnel)) << g;
+        const double fim = matriz.getRaioFinal() / 2000.0; // last gate
+        EXPECT_TRUE(perto(xPolar(fim, a), yPolar(fim, a), cinzaAlcance));
+        EXPECT_FALSE(perto(xPolar(644 / 2000.0, a), yPolar(644 / 2000.0, a), cinzaAnel));
+        EXPECT_FALSE(perto(xPolar(1.2, a), yPolar(1.2, a), cinzaAnel)); // none past 500 km
+    }
+    EXPECT_TRUE(perto(xPolar(1.1, 120), yPolar(1.1, 120), cinzaAnel)); // spokes reach past the rings
+    EXPECT_FALSE(perto(xPolar(1.1, 135), yPolar(1.1, 135), cinzaAnel));
+}
+
+TEST_F(Vistas, AneisEmMilhas) {
+    unidadeMedidas = MILHAS;
+    renderiza();
+    for (int g : {644, 1287, 1931}) EXPECT_TRUE(perto(xPolar(g / 2000.0, 45), yPolar(g / 2000.0, 45), cinzaAnel)) << g;
+    for (int g : {400, 800, 1200}) EXPECT_FALSE(perto(xPolar(g / 2000.0, 45), yPolar(g / 2000.0, 45), cinzaAnel)) << g;
+}
+
+TEST_F(Vistas, RotulosDosAneisComecamNoPontoDoAnel) {
+    // ". 300 km" at (0.6, 0) and ". 300 milhas" at (1931 / 2000, 0): glyphs
+    // go right and up from the anchor, the period right at it.
+    const int c300 = coluna(0.6), cMi = coluna(0.9655), r = linha(0);
+    // A dot on the baseline with nothing above it in its first columns.
+    auto ponto = [r](int c) {
+        return conta(c, r - 2, c + 3, r, cinzaRotulo) > 0 && conta(c, r - 9, c + 3, r - 3, cinzaRotulo) == 0;
+    };
+    renderiza();
+    EXPECT_TRUE(ponto(c300));
+    EXPECT_GT(conta(c300, r - 10, c300 + 40, r + 1, cinzaRotulo), 4);
+    EXPECT_EQ(conta(cMi, r - 10, 639, r + 1, cinzaRotulo), 0);
+    unidadeMedidas = MILHAS;
+    renderiza();
+    EXPECT_EQ(conta(c300, r - 10, c300 + 40, r + 1, cinzaRotulo), 0);
+    EXPECT_TRUE(ponto(cMi));
+}
+
+TEST_F(Vistas, ContornoDoMapaConformeOSitio) {
+    // Midpoints of two edges of polyline 1, far from every other line.
+    const double meios[][2] = {{43, -177}, {-7, -92}};
+    for (lugarCidade l : {BRU, PPR, UNK}) {
+        lugar = l;
+        renderiza();
+        for (const auto& m : meios) {
+            SCOPED_TRACE(testing::Message() << l << " " << m[0] << "," << m[1]);
+            const double x = xDoMapa(m[0]), y = yDoMapa(m[1]);
+            EXPECT_EQ(perto(x, y, preto), l == BRU);
+            EXPECT_EQ(perto(x + PPR_X, y + PPR_Y, preto), l == PPR);
+        }
+    }
+}
+
+TEST_F(Vistas, ContornoSegueOZoom) {
+    // Polyline 9, (-299, -359) to (-519, -557): beyond the window corner in
+    // the full disc, shown by a zoom centred on its midpoint.
+    auto ponto = [](double t, double& x, double& y) {
+        x = xDoMapa(-299 - 220 * t), y = yDoMapa(-359 - 198 * t);
+    };
+    double xm, ym, x3, y3;
+    ponto(0.5, xm, ym);
+    ponto(0.3, x3, y3);
+    zoomSimples(0.5, xm - 0.25, ym - 0.25);
+    estado = EXIBE_ZOOM;
+    for (lugarCidade l : {BRU, UNK}) {
+        lugar = l;
+        renderiza();
+        EXPECT_EQ(perto(0, 0, preto), l == BRU) << l;
+        EXPECT_EQ(perto(4 * (x3 - xm), 4 * (y3 - ym), preto), l == BRU) << l;
+    }
+}
+
+TEST_F(Vistas, NomesDasCidadesConformeOSitio) {
+    // Glyph area of "+ Bauru", right of and above its anchor.
+    auto glifos = [](double x, double y) { return conta(coluna(x), linha(y) - 9, coluna(x) + 30, linha(y) - 1, preto); };
+    const double x = -3 / 247.0, y = 2 / 247.0;
+    lugar = BRU;
+    renderiza();
+    EXPECT_GT(glifos(x, y), 5);
+    lugar = PPR;
+    renderiza();
+    EXPECT_GT(glifos(x + PPR_X, y + PPR_Y), 5);
+    lugar = UNK;
+    renderiza();
+    EXPECT_EQ(glifos(x, y), 0);
+    EXPECT_EQ(glifos(x + PPR_X, y + PPR_Y), 0);
+}
+
+TEST_F(Vistas, SetorEnchendoAJanela) {
+    // Polar 80..100 (azimuths 350..10) by gates 400..800, in either order.
+    for (int ordem = 0; ordem < 2; ++ordem) {
+        if (ordem == 0) enquadraSetor(80, 400, 100, 800);
+        else enquadraSetor(100, 800, 80, 400);
+        EXPECT_NEAR(xIntervalo, 0.8 * std::cos(rad(80)), 1e-5);
+        EXPECT_NEAR(yIntervalo, 0.4 - 0.2 * std::sin(rad(80)), 1e-5);
+        estado = EXIBE_FATIA;
+        renderiza();
+        EXPECT_NEAR(escalaGlobal, 2 / (0.4 - 0.2 * std::sin(rad(80))), 1e-3);
+        for (double yv : {0.0, 0.95, -0.9}) EXPECT_TRUE(amarelo(em(0.05, yv))) << ordem << " " << yv;
+        esperaBarraELeitura();
+    }
+}
+
+TEST_F(Vistas, SetorSoDesenhaSeusAzimutesESeusRaios) {
+    // Polar 90..100: the wedge's azimuths 1..3 are in the window but not in the sector.
+    enquadraSetor(90, 400, 100, 800);
+    estado = EXIBE_FATIA;
+    renderiza();
+    EXPECT_TRUE(amarelo(em(xVista(-0.01), yVista(0.3))));
+    EXPECT_TRUE(amarelo(em(xVista(-0.002), yVista(0.3)))); // azimuth 0, on the limit
+    EXPECT_TRUE(fundo(em(xVista(0.01), yVista(0.3)))) << texto(em(xVista(0.01), yVista(0.3)));
+    // Gates 500..520 of a wide sector: the window also shows gates 416..596.
+    enquadraSetor(80, 500, 100, 520);
+    renderiza();
+    EXPECT_TRUE(amarelo(em(xVista(0.002), yVista(0.255))));
+    EXPECT_TRUE(fundo(em(xVista(0.002), yVista(0.29))));
+    EXPECT_TRUE(fundo(em(xVista(0.002), yVista(0.215))));
+}
+
+TEST_F(Vistas, SetorSemExtensaoSoMostraFundoBarraELeitura) {
+    estado = EXIBE_FATIA;
+    enquadraSetor(80, 400, 100, 800);
+    pontos[1][0] = 80; // both limits on one azimuth
+    renderiza();
+    EXPECT_TRUE(fundo(em(0.05, 0))) << texto(em(0.05, 0));
+    esperaBarraELeitura();
+    enquadraSetor(80, 400, 100, 800);
+    xIntervalo = yIntervalo = 0;
+    renderiza();
+    EXPECT_TRUE(fundo(em(0.05, 0))) << texto(em(0.05, 0));
+    esperaBarraELeitura();
+}
+
+TEST_F(Vistas, SetorComRaiosForaDaTabelaFicaNaTabela) {
+    estado = EXIBE_FATIA;
+    pontos[0][0] = 80, pontos[0][1] = 5000, pontos[1][0] = 100, pontos[1][1] = 4294967295u;
+    xIntervalo = yIntervalo = 2; // the whole disc
+    renderiza();
+    esperaBarraELeitura();
+    pontos[0][1] = 400; // gates 400..1999
+    renderiza();
+    EXPECT_TRUE(amarelo(em(0.01, 0.3)));
+    EXPECT_TRUE(fundo(em(0.3, -0.01))) << texto(em(0.3, -0.01)); // the east wedge is outside the sector
+}
+
+TEST_F(Vistas, RetanguloDeSelecaoTracejado) {
+    tracking = true;
+    xSelecaoInicial = static_cast<float>(xDaColuna(100)), ySelecaoInicial = static_cast<float>(yDaLinha(150));
+    xSelecaoAtual = static_cast<float>(xDaColuna(500)), ySelecaoAtual = static_cast<float>(yDaLinha(500));
+    for (int kind : {1, 0}) {
+        figure.kind = kind;
+        renderiza();
+        const Tracejado esquerda = tracejado(xSelecaoInicial, yDaLinha(200), xSelecaoInicial, yDaLinha(300));
+        const Tracejado topo = tracejado(xDaColuna(150), ySelecaoInicial, xDaColuna(300), ySelecaoInicial);
+        if (kind == 1) {
+            esperaTracejado(esquerda);
+            esperaTracejado(topo);
+        } else {
+            EXPECT_EQ(esquerda.comPreto + topo.comPreto, 0);
+        }
+    }
+}
+
+TEST_F(Vistas, SetorArrastadoGuardaRaiosEAngulos) {
+    tracking = true, figure.kind = 2;
+    auto arrasta = [](double r0, double a0, double r1, double a1) {
+        xSelecaoInicial = static_cast<float>(xPolar(r0, a0)), ySelecaoInicial = static_cast<float>(yPolar(r0, a0));
+        xSelecaoAtual = static_cast<float>(xPolar(r1, a1)), ySelecaoAtual = static_cast<float>(yPolar(r1, a1));
+        renderiza();
+    };
+    // atan2 gives -11: trunc(-10.5) = -10, so polar 350.
+    arrasta(0.3, -11, 0.5, 10);
+    EXPECT_EQ(raioItemp, 600u);
+    EXPECT_EQ(raioFtemp, 1000u);
+    EXPECT_EQ(anguloItemp, 350u);
+    EXPECT_EQ(anguloFtemp, 10u);
+    esperaTracejado(radial(10, 0.32, 0.48));
+    esperaTracejado(radial(350, 0.32, 0.48));
+    // The other way round, dragging inwards: same arc, radii swapped.
+    arrasta(0.5, 10, 0.3, -11);
+    EXPECT_EQ(raioItemp, 1000u);
+    EXPECT_EQ(raioFtemp, 600u);
+    EXPECT_EQ(anguloItemp, 350u);
+    EXPECT_EQ(anguloFtemp, 10u);
+    // atan2 gives -10: trunc(-9.5) = -9, so polar 351; the arc runs 351 to 20.
+    arrasta(0.25, -10, 0.1, 20);
+    EXPECT_EQ(raioItemp, 500u);
+    EXPECT_EQ(raioFtemp, 200u);
+    EXPECT_EQ(anguloItemp, 351u);
+    EXPECT_EQ(anguloFtemp, 20u);
+}
+
+TEST_F(Vistas, PerfilRadialTracejadoAteOFimDoAlcance) {
+    ASSERT_EQ(matriz.getRaioFinal(), 999u);
+    tracking = true, figure.kind = 3, isLinha = true;
+    // From gate 600 at polar 20 towards gate 1600: bounded to the last gate.
+    xSelecaoInicial = static_cast<float>(xPolar(0.3, 20)), ySelecaoInicial = static_cast<float>(yPolar(0.3, 20));
+    xSelecaoAtual = static_cast<float>(xPolar(0.8, 40)), ySelecaoAtual = static_cast<float>(yPolar(0.8, 40));
+    renderiza();
+    esperaTracejado(radial(20, 0.32, 0.48));
+    EXPECT_EQ(radial(20, 0.52, 0.75).comPreto, 0);
+    EXPECT_EQ(radial(20, 0.05, 0.28).comPreto, 0);
+    EXPECT_EQ(radial(40, 0.32, 0.48).comPreto, 0);
+}
