@@ -92,6 +92,13 @@ void salvaVista() {
 
 void resetFigure() { figure = {0, 0, 0, 0, 0}; }
 
+void registraSetor(const SetorArrastado& s) {
+    raioItemp = s.raioI;
+    raioFtemp = s.raioF;
+    anguloItemp = static_cast<unsigned>(s.arco.inicio);
+    anguloFtemp = static_cast<unsigned>(s.arco.fim);
+}
+
 void selecaoInicia(float x, float y) {
     contaPontos = contaPontosReta = 1;
     xSelecaoInicial = xSelecaoAtual = x;
@@ -111,6 +118,8 @@ void selecaoTermina(float x, float y) {
 namespace {
 
 void completaSetor() {
+    // A quick drag may end before any frame outlined it: record the final one.
+    registraSetor(setorDoArrasto(figure.x0, figure.y0, figure.x1, figure.y1));
     const float xs[2] = {figure.x0, figure.x1}, ys[2] = {figure.y0, figure.y1};
     for (int k = 0; k < 2; ++k) {
         pontos[k][0] = static_cast<unsigned>(anguloPolarDoPonto(xs[k], ys[k]));

@@ -28,6 +28,9 @@ void vistaParaVarredura(float xv, float yv, float& xs, float& ys);
 void restauraVista(); // back to the saved view, which is then emptied
 void salvaVista();    // the current view becomes the saved one; full view shown
 void resetFigure();
+// Records a dragged sector for the minimap's outline.
+struct SetorArrastado;
+void registraSetor(const SetorArrastado& s);
 void selecaoInicia(float x, float y);
 void selecaoTermina(float x, float y);
 

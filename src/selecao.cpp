@@ -6,6 +6,7 @@
 
 #include "geometria.h"
 #include "glclass.h"
+#include "interacao.h"
 #include "matriz.h"
 
 namespace {
@@ -81,10 +82,7 @@ void drawSelecao(float x0, float y0, float x1, float y1) {
         break;
     case 2: {
         const SetorArrastado s = setorDoArrasto(x0, y0, x1, y1);
-        raioItemp = s.raioI;
-        raioFtemp = s.raioF;
-        anguloItemp = static_cast<unsigned>(s.arco.inicio);
-        anguloFtemp = static_cast<unsigned>(s.arco.fim);
+        registraSetor(s);
         desenhaContornoSetor(s.raioI, s.raioF, s.arco.inicio, s.arco.fim, s.arco.abertura);
         break;
     }
