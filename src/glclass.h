@@ -87,6 +87,8 @@ void criaJanelaPrincipal();
 
 // ---- side panel (painel.cpp) and minimap (minimapa.cpp)
 void displayMenu();
+void desenhaPainel();   // the panel's frame, without the swap
+void desenhaMinimapa(); // the minimap's frame, without the swap
 void drawCores();
 void drawQuadradoSuave(float x, float y, float xp, float yp, int cor);
 void display_minimap();

@@ -13,7 +13,7 @@ void display_bolacha_minimap() {
     desenhaSobreposicaoDoSitio();
 }
 
-void display_minimap() {
+void desenhaMinimapa() {
     glMatrixMode(GL_MODELVIEW);
     glShadeModel(qualidadeImagem == BOA ? GL_SMOOTH : GL_FLAT);
     glClearColor(0.6f, 0.6f, 0.6f, 0.0f);
@@ -34,5 +34,9 @@ void display_minimap() {
         desenhaContornoSetor(static_cast<double>(raioItemp) + ajusteR, static_cast<double>(raioFtemp) + ajusteR,
                              static_cast<int>(anguloItemp) + ajusteA, static_cast<int>(anguloFtemp) + ajusteA, abertura);
     }
+}
+
+void display_minimap() {
+    desenhaMinimapa();
     glutSwapBuffers();
 }

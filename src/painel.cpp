@@ -73,7 +73,7 @@ void drawCores() {
     }
 }
 
-void displayMenu() {
+void desenhaPainel() {
     glMatrixMode(GL_MODELVIEW);
     glShadeModel(qualidadeImagem == BOA ? GL_SMOOTH : GL_FLAT);
     glClearColor(0, 0, 0, 0);
@@ -87,5 +87,9 @@ void displayMenu() {
     texto(-0.95f, 0.85f, textoCores(coresSuave), 0);
     texto(-0.95f, 0.8f, textoLeitura(qualidadeR), 0);
     drawCores();
+}
+
+void displayMenu() {
+    desenhaPainel();
     glutSwapBuffers();
 }
