@@ -41,12 +41,13 @@ int compressaoDoMenu(int valor) {
     }
 }
 
-std::string imageName() {
-    const char* base = matriz.getNome() ? matriz.getNome() : "";
-    char numero[32];
-    std::snprintf(numero, sizeof numero, "-%04u.tif", contadorDeImagens++);
-    return base + std::string(numero);
+std::string nomeDaImagem(const char* base, unsigned numero) {
+    char sufixo[32];
+    std::snprintf(sufixo, sizeof sufixo, "-%04u.tif", numero);
+    return std::string(base ? base : "") + sufixo;
 }
+
+std::string imageName() { return nomeDaImagem(matriz.getNome(), contadorDeImagens++); }
 
 int writetiff(const char* filename, const char* description, int x, int y, int width, int height,
               int compression) {

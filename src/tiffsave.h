@@ -15,7 +15,9 @@ int compressaoDoMenu(int valor);
 
 extern unsigned contadorDeImagens; // number of the next snapshot; 0 at start
 
-// "<scan file name>-NNNN.tif" for the current counter, which then advances.
+// "<base>-NNNN.tif" (more digits past 9999).
+std::string nomeDaImagem(const char* base, unsigned numero);
+// The name for the scan file and the current counter, which then advances.
 std::string imageName();
 
 #endif
