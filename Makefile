@@ -1,9 +1,11 @@
 # The two commands of the README: `make run` and `make test`.
 BUILD ?= build
+SAN ?= build-san
+FUZZ_SEGUNDOS ?= 20
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CENA ?= exemplos/BRU050301143000.dat
 
-.PHONY: all deps build run test clean
+.PHONY: all deps build run test test-normal test-san clean
 
 all: build
 
@@ -19,8 +21,20 @@ build: deps $(BUILD)/CMakeCache.txt
 run: build
 	./$(BUILD)/vorlane $(CENA)
 
-test: build
+# The whole suite: the normal build, then the sanitizer build (clang, ASan +
+# UBSan) with its unit, GL and end-to-end tests and the fuzzers.
+test: test-normal test-san
+
+test-normal: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
+$(SAN)/CMakeCache.txt:
+	CXX=clang++ cmake -S . -B $(SAN) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DVORLANE_SANITIZADORES=ON -DVORLANE_FUZZ=ON -DFUZZ_SEGUNDOS=$(FUZZ_SEGUNDOS)
+
+test-san: deps $(SAN)/CMakeCache.txt
+	cmake --build $(SAN) -j $(JOBS)
+	cd $(SAN) && ctest --output-on-failure -j $(JOBS) -L 'unit|gl|fuzz|san'
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(SAN)

@@ -3,7 +3,7 @@
 set -euo pipefail
 
 pacotes=(
-  g++ cmake make pkg-config
+  g++ clang libclang-rt-dev cmake make pkg-config
   freeglut3-dev libgl1-mesa-dev libglu1-mesa-dev libtiff-dev
   libgtest-dev
   xvfb xdotool imagemagick x11-utils

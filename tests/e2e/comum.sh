@@ -27,12 +27,13 @@ abre() {
 # Waits for a visible window whose title is exactly $1 and prints its id.
 espera_janela() {
   local id
-  for _ in $(seq 1 100); do
+  for _ in $(seq 1 300); do
     id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1) || true
     if [ -n "$id" ]; then echo "$id"; return 0; fi
     sleep 0.1
   done
-  falha "a janela '$1' nao apareceu"
+  echo "FALHA: a janela '$1' nao apareceu" >&2
+  return 1
 }
 
 # Screenshot of a window into a PNG, once the window has drawn its first
@@ -67,7 +68,7 @@ menu_aberto() {
 # the entry indices that remain: every index but the last opens a submenu
 # (entries are 26 px apart; a submenu opens level with its entry).
 sem_menus() {
-  for _ in $(seq 1 40); do
+  for _ in $(seq 1 $((${ESPERA_MAXIMA:-10} * 20))); do
     [ -z "$(xdotool search --onlyvisible --name '^freeglut menu$' 2>/dev/null)" ] && return 0
     sleep 0.05
   done
@@ -79,7 +80,7 @@ escolhe() {
   sem_menus
   xdotool mousemove --window "$janela" "$x" "$y" click 3
   local m=""
-  for _ in $(seq 1 100); do m=$(menu_aberto); [ -n "$m" ] && break; sleep 0.1; done
+  for _ in $(seq 1 $((${ESPERA_MAXIMA:-10} * 10))); do m=$(menu_aberto); [ -n "$m" ] && break; sleep 0.1; done
   [ -n "$m" ] || falha "o menu nao abriu"
   [ -n "${VORLANE_E2E_DEPURA:-}" ] && echo "menu em $m para $*" >&2
   local dados=($m) n=$#
@@ -90,7 +91,7 @@ escolhe() {
     if [ "$i" -lt "$n" ]; then
       xdotool mousemove "$ex" "$ey"
       local novo=""
-      for _ in $(seq 1 100); do
+      for _ in $(seq 1 $((${ESPERA_MAXIMA:-10} * 10))); do
         novo=$(menu_aberto)
         [ "${novo#* }" != "$mx $my" ] && [ -n "$novo" ] && break
         sleep 0.1
@@ -122,10 +123,10 @@ arrasta() {
 
 clica() { xdotool mousemove --window "$1" "$2" "$3" click 1; sleep 0.4; }
 
-# Retries a condition for up to 10 s: the viewer redraws three windows for
+# Retries a condition for up to ESPERA_MAXIMA seconds (10): the viewer redraws three windows for
 # every event, so under a software renderer it may lag behind the events.
 ate_que() {
-  for _ in $(seq 1 50); do "$@" && return 0; sleep 0.2; done
+  for _ in $(seq 1 $((${ESPERA_MAXIMA:-10} * 5))); do "$@" && return 0; sleep 0.2; done
   return 1
 }
 

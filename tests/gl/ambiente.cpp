@@ -10,6 +10,7 @@
 
 #include "cores.h"
 #include "glclass.h"
+#include "interacao.h"
 #include "matriz.h"
 
 namespace {
@@ -94,3 +95,44 @@ std::string texto(Pixel p) {
     std::snprintf(s, sizeof s, "(%d, %d, %d)", p.r, p.g, p.b);
     return s;
 }
+
+void garantePainelEMinimapa() {
+    if (janelaMenu != 0 && janela_de_fundo != 0) return;
+    criaPainelEMinimapa();
+    // Let the server map both windows (and their default reshape run).
+    for (int k = 0; k < 20; ++k) {
+        glutMainLoopEvent();
+        usleep(10000);
+    }
+    glutSetWindow(janelaPrincipal);
+}
+
+namespace {
+
+// `janela` by reference: its id exists only after the windows are created.
+Quadro leQuadro(const int& janela, void (*desenha)()) {
+    garantePainelEMinimapa();
+    glutSetWindow(janela);
+    desenha();
+    glFinish();
+    Quadro q;
+    q.largura = glutGet(GLUT_WINDOW_WIDTH);
+    q.altura = glutGet(GLUT_WINDOW_HEIGHT);
+    q.rgb.resize(static_cast<std::size_t>(3 * q.largura * q.altura));
+    glReadBuffer(GL_BACK);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, q.largura, q.altura, GL_RGB, GL_UNSIGNED_BYTE, q.rgb.data());
+    glutSetWindow(janelaPrincipal); // the other tests draw the main window
+    return q;
+}
+
+} // namespace
+
+Pixel Quadro::em(int x, int y) const {
+    if (x < 0 || y < 0 || x >= largura || y >= altura) return {-1, -1, -1};
+    const std::size_t k = 3 * (static_cast<std::size_t>(altura - 1 - y) * largura + x);
+    return {rgb[k], rgb[k + 1], rgb[k + 2]};
+}
+
+Quadro quadroDoPainel() { return leQuadro(janelaMenu, desenhaPainel); }
+Quadro quadroDoMinimapa() { return leQuadro(janela_de_fundo, desenhaMinimapa); }

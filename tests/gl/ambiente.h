@@ -4,6 +4,7 @@
 #define VORLANE_TESTES_AMBIENTE_H
 
 #include <string>
+#include <vector>
 
 struct Pixel {
     int r, g, b;
@@ -21,5 +22,16 @@ void renderiza();
 // True when the two colours differ by at most `tolerancia` per component.
 bool cores_proximas(Pixel a, Pixel b, int tolerancia = 2);
 std::string texto(Pixel p);
+
+// The side panel (160 x 640) and the minimap (320 x 320), created once on
+// first use; a frame of either is drawn without a swap and read back whole.
+struct Quadro {
+    int largura = 0, altura = 0;
+    std::vector<unsigned char> rgb; // bottom row first, as GL reads it
+    Pixel em(int x, int y) const;   // column x, row y from the top; (-1, -1, -1) outside
+};
+void garantePainelEMinimapa();
+Quadro quadroDoPainel();
+Quadro quadroDoMinimapa();
 
 #endif

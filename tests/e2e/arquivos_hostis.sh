@@ -1,0 +1,46 @@
+# Hostile scan files on the real binary: each either opens the window within
+# seconds (status 0 when closed) or ends with status 1 and one stderr line.
+source "$(dirname "$0")/comum.sh"
+
+cd "$TMP"
+: >vazio.dat
+printf 'so um preambulo\nsem blocos\n' >preambulo.dat
+perl -e 'srand(1); print map { my $c = chr(int rand 256); $c eq "#" ? "\0" : $c } 1..1000000' >lixo.dat
+perl -e 'print "7" x (10 * 1024 * 1024)' >linha10mb.dat
+perl -e 'print "p\n"; $l = "33.5 " x 56000; print "# Az: $_ graus\n$l\n" for 0..359' >cem_mb.dat
+perl -e 'print "p\n# Az: 0 graus\n", " 12.5" x 1000000, "\n"' >milhao.dat
+perl -e 'print "p\n"; print "# Az: $_ g\n 20.5\n" for 0..99999' >cem_mil_blocos.dat
+perl -e 'print "p\n# Az: 0 graus\n ", "9" x 100000, " 1................. -------- ....\n"' >digitos.dat
+printf 'p\n# Az: -100000 graus\n 30.0\n' >az_negativo.dat
+printf 'p\n# Az: 99999 graus\n 30.0\n' >az_grande.dat
+mkdir diretorio.dat
+
+recusa() {
+  set +e
+  timeout 20 "$VORLANE" "$1" >out 2>err
+  local st=$?
+  set -e
+  [ "$st" -eq 1 ] || falha "$1: status $st"
+  [ "$(wc -l <err)" -eq 1 ] && grep -q '^vorlane: ' err || falha "$1: stderr $(head -c 300 err)"
+}
+
+aceita() {
+  local inicio=$SECONDS
+  "$VORLANE" "$1" >out 2>err &
+  local pid=$!
+  PIDS+=("$pid")
+  espera_janela VORLANE >/dev/null || falha "$1: sem janela; stderr $(head -c 1000 err)"
+  [ $((SECONDS - inicio)) -le 15 ] || falha "$1: demorou $((SECONDS - inicio)) s"
+  kill -0 "$pid" || falha "$1: terminou"
+  kill "$pid"
+  wait "$pid" 2>/dev/null || true
+  [ ! -s err ] || falha "$1: stderr $(head -c 300 err)"
+  for _ in $(seq 1 50); do [ -z "$(xdotool search --onlyvisible --name '^VORLANE$' 2>/dev/null)" ] && break; sleep 0.1; done
+}
+
+for f in vazio.dat preambulo.dat lixo.dat linha10mb.dat diretorio.dat; do recusa "$f"; done
+for f in cem_mb.dat milhao.dat cem_mil_blocos.dat digitos.dat az_negativo.dat az_grande.dat; do aceita "$f"; done
+if [ "$(id -u)" -ne 0 ]; then # root reads any file
+  cp az_grande.dat fechado.dat && chmod 000 fechado.dat && recusa fechado.dat
+fi
+echo ok

@@ -1,0 +1,119 @@
+# A seeded storm of user events on the viewer: pointer moves in and out of
+# the window, clicks and drags anywhere, keys, every menu leaf but "Sair",
+# exports into a temporary directory and window resizes down to 1 x 1. The
+# viewer must survive, still answer, and every text export must be well formed.
+# Replay a run with VORLANE_SEMENTE=<seed printed>; VORLANE_EVENTOS sets the count.
+source "$(dirname "$0")/comum.sh"
+
+# A sanitizer build drawing 250 m cells smoothly takes seconds per frame.
+ESPERA_MAXIMA=60
+SEMENTE=${VORLANE_SEMENTE:-$(date +%s)}
+ALVO=${VORLANE_EVENTOS:-5000}
+RANDOM=$SEMENTE
+echo "semente $SEMENTE"
+
+mkdir -p "$TMP/radar"
+cp "$FONTE/exemplos/BRU050301143000.dat" "$TMP/radar/"
+abre radar/BRU050301143000.dat
+P=$(espera_janela VORLANE)
+PA=$(espera_janela Menu)
+
+LARGURA=640 ALTURA=640
+eventos=0
+read -r X0 Y0 < <(posicao "$P")
+# A screen point within 50 px of the window (outside it too).
+ponto() {
+  local x=$((X0 + RANDOM % (LARGURA + 100) - 50)) y=$((Y0 + RANDOM % (ALTURA + 100) - 50))
+  echo $((x < 0 ? 0 : x)) $((y < 0 ? 0 : y))
+}
+
+movimentos() { # a burst of pointer moves, inside and outside the window
+  local args=() n=$((RANDOM % 20 + 5))
+  for _ in $(seq 1 "$n"); do args+=(mousemove $(ponto)); done
+  xdotool "${args[@]}"
+  eventos=$((eventos + n))
+}
+
+clique() { xdotool mousemove $(ponto) click 1; eventos=$((eventos + 2)); }
+
+arrasto() {
+  local args=(mousemove $(ponto) mousedown 1) n=$((RANDOM % 8 + 2))
+  for _ in $(seq 1 "$n"); do args+=(mousemove $(ponto)); done
+  args+=(mouseup 1)
+  xdotool "${args[@]}"
+  eventos=$((eventos + n + 3))
+}
+
+TECLAS=(Escape x x Left Right Up Down Left Right Up Down a X Return F1 space)
+teclas() {
+  local args=() n=$((RANDOM % 6 + 1))
+  for _ in $(seq 1 "$n"); do args+=("${TECLAS[RANDOM % ${#TECLAS[@]}]}"); done
+  xdotool mousemove $(ponto) key "${args[@]}"
+  eventos=$((eventos + n + 1))
+}
+
+FOLHAS_PRINCIPAL=("0" "1 0 0" "1 0 1" "1 1" "1 2" "1 3" "2" "3 0 0" "3 0 1" "3 0 2" "3 1")
+FOLHAS_PAINEL=("0 0" "0 1" "0 2" "0 3" "1 0" "1 1" "1 2" "2 0" "2 1" "2 2" "2 3" "3 0" "3 1" "4 0" "4 1" "4 2")
+menu() {
+  if [ $((RANDOM % 2)) -eq 0 ] && [ "$LARGURA" -ge 100 ] && [ "$ALTURA" -ge 100 ]; then
+    escolhe "$P" $((RANDOM % (LARGURA - 40) + 20)) $((RANDOM % (ALTURA - 40) + 20)) \
+      ${FOLHAS_PRINCIPAL[RANDOM % ${#FOLHAS_PRINCIPAL[@]}]}
+  else
+    escolhe "$PA" 80 $((RANDOM % 200 + 300)) ${FOLHAS_PAINEL[RANDOM % ${#FOLHAS_PAINEL[@]}]}
+  fi
+  eventos=$((eventos + 4))
+}
+
+TAMANHOS=("1 1" "2 3" "10 10" "50 30" "30 200" "641 479" "800 600" "600 800" "640 640" "640 640")
+redimensiona() {
+  local t=(${TAMANHOS[RANDOM % ${#TAMANHOS[@]}]})
+  LARGURA=${t[0]} ALTURA=${t[1]}
+  xdotool windowsize "$P" "$LARGURA" "$ALTURA"
+  eventos=$((eventos + 1))
+}
+
+inicio=$SECONDS
+while [ "$eventos" -lt "$ALVO" ]; do
+  r=$((RANDOM % 100))
+  if [ "$r" -lt 40 ]; then movimentos
+  elif [ "$r" -lt 55 ]; then clique
+  elif [ "$r" -lt 75 ]; then arrasto
+  elif [ "$r" -lt 90 ]; then teclas
+  elif [ "$r" -lt 96 ]; then menu
+  else redimensiona
+  fi
+  vivo
+done
+echo "eventos $eventos em $((SECONDS - inicio)) s"
+
+# Still answering: a snapshot of a 640 x 640 window is a valid TIFF.
+xdotool windowsize "$P" 640 640
+LARGURA=640 ALTURA=640
+antes=$(ls "$TMP/radar" | grep -c '\.tif$' || true)
+escolhe "$P" 320 320 3 0 0
+ate_que test "$(ls "$TMP/radar" | grep -c '\.tif$')" -gt "$antes" || falha "sem TIFF final"
+ultimo=$(ls "$TMP/radar"/*.tif | sort | tail -n 1)
+ate_que test "$(identify -format '%w %h' "$ultimo" 2>/dev/null)" = "640 640" || falha "TIFF final invalido: $ultimo"
+vivo
+[ ! -s "$TMP/stderr" ] || ! grep -qE 'Sanitizer|runtime error' "$TMP/stderr" || falha "relatorio: $(head -c 2000 "$TMP/stderr")"
+
+# Every text export has the layout of its kind: header lines, then per row
+# a "#  i  Az: n " line and one line of items " v " or " --.- ".
+exportacoes=0
+for f in "$TMP"/radar/BRU050301143000.*km*; do
+  [ -f "$f" ] || continue
+  exportacoes=$((exportacoes + 1))
+  awk -v nome="$f" '
+    NR == 1 { if ($0 != "") erro("linha 1") ; next }
+    NR == 2 { if (!match($0, /^Raios: [0-9]+-[0-9]+$/)) erro("raios"); split(substr($0, 8), r, "-"); n = r[2] >= r[1] ? r[2] - r[1] + 1 : 0; next }
+    NR == 3 { if (!match($0, /^Angulos: [0-9]+-[0-9]+$/)) erro("angulos"); split(substr($0, 10), a, "-"); blocos = (a[2] - a[1] + 360) % 360 + 1; next }
+    (NR - 4) % 4 == 0 || (NR - 4) % 4 == 1 { if ($0 != "") erro("linha vazia " NR); next }
+    (NR - 4) % 4 == 2 { i = (NR - 6) / 4; if ($0 != "#  " i "  Az: " (a[1] + i + 359) % 360 " ") erro("cabecalho " NR); next }
+    (NR - 4) % 4 == 3 { itens = 0; linha = $0
+      while (match(linha, /^ (--\.-|-?[0-9]+(\.[0-9]+)?(e[-+][0-9]+)?) /)) { itens++; linha = substr(linha, RLENGTH + 1) }
+      if (linha != "" || itens != n) erro("valores " NR); vistos++; next }
+    function erro(o) { print "exportacao mal formada (" o "): " nome; falhou = 1; exit 1 }
+    END { if (!falhou && vistos != blocos) { print "blocos " vistos " de " blocos ": " nome; exit 1 } }
+  ' "$f" || falha "exportacao $f"
+done
+echo "semente $SEMENTE, $eventos eventos, $exportacoes exportacoes de texto: ok"
