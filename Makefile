@@ -5,7 +5,7 @@ FUZZ_SEGUNDOS ?= 20
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CENA ?= exemplos/BRU050301143000.dat
 
-.PHONY: all deps build run test test-normal test-san clean
+.PHONY: all deps build run test test-normal test-san bench clean
 
 all: build
 
@@ -35,6 +35,14 @@ $(SAN)/CMakeCache.txt:
 test-san: deps $(SAN)/CMakeCache.txt
 	cmake --build $(SAN) -j $(JOBS)
 	cd $(SAN) && ctest --output-on-failure -j $(JOBS) -L 'unit|gl|fuzz|san'
+
+# Timings against the straightforward drawer; under a private Xvfb when
+# there is no display.
+bench: build
+	@if [ -n "$$DISPLAY" ]; then ./$(BUILD)/vorlane_bench ./$(BUILD)/gerador; else \
+	  bash scripts/xvfb.sh inicia $(BUILD)/xvfb-bench >/dev/null && \
+	  bash scripts/xvfb.sh executa $(BUILD)/xvfb-bench ./$(BUILD)/vorlane_bench ./$(BUILD)/gerador; \
+	  st=$$?; bash scripts/xvfb.sh termina $(BUILD)/xvfb-bench; exit $$st; fi
 
 clean:
 	rm -rf $(BUILD) $(SAN)

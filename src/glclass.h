@@ -77,6 +77,8 @@ void display();
 // Draws the current view into the back buffer without swapping, so tests and
 // snapshots can read what the user sees.
 void desenhaPrincipal();
+// The next desenhaPrincipal draws the view anew instead of reusing the last one.
+void invalidaVistaPrincipal();
 void displayBolacha();
 void displayZoom();
 void displayCorte();
@@ -102,6 +104,11 @@ void drawQuadradoReal(float x, float y, float xp, float yp, int cor);
 void desenhaPonto(int a, int g);
 // Columns a table of sizeR gates per column holds in a row.
 int colunasDaTabela(int sizeR);
+// Cells of `azimutes` azimuths from `azimuteInicial` (clockwise) and the
+// columns [inicio, fim) of the table of sizeR gates per column, in quality q
+// (points always read the full table). Draws what the single-cell
+// primitives would, faster.
+void desenhaCelulas(qualidade q, int sizeR, int azimuteInicial, int azimutes, int inicio, int fim);
 // Every cell of the scan's gate range at the current quality (full and zoom views).
 void desenhaCelulasDaVarredura();
 

@@ -2,23 +2,34 @@
 // region the main window shows marked in magenta.
 #include <GL/freeglut.h>
 
+#include <cstring>
+
+#include "cores.h"
+#include "glauxiliar.h"
 #include "glclass.h"
 #include "matriz.h"
+#include "quadros.h"
 
-void display_bolacha_minimap() {
-    for (int i = 0; i < N_AZIMUTES; ++i)
-        for (unsigned j = matriz.raioMinimo / 16; j < matriz.raioMaximo / 16; ++j)
-            drawQuadradoSimples(16, i, static_cast<int>(j));
-    drawEscala();
-    desenhaSobreposicaoDoSitio();
+namespace {
+
+// Everything the minimap's disc (cells, rings, map) depends on besides the
+// scan and the map: the mark on top is drawn afresh every time.
+struct ChaveDoDisco {
+    int lugar, unidades, cores;
+    int viewport[4];
+};
+
+ChaveDoDisco chaveDoDisco() {
+    ChaveDoDisco c;
+    std::memset(&c, 0, sizeof c);
+    c.lugar = lugar;
+    c.unidades = unidadeMedidas;
+    c.cores = coresSuave;
+    glGetIntegerv(GL_VIEWPORT, c.viewport);
+    return c;
 }
 
-void desenhaMinimapa() {
-    glMatrixMode(GL_MODELVIEW);
-    glShadeModel(qualidadeImagem == BOA ? GL_SMOOTH : GL_FLAT);
-    glClearColor(0.6f, 0.6f, 0.6f, 0.0f);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    display_bolacha_minimap();
+void marcaDaVista() {
     glColor3f(0.93f, 0.15f, 0.93f);
     glLineWidth(1);
     if (tipo_referencia == 2) {
@@ -34,6 +45,29 @@ void desenhaMinimapa() {
         desenhaContornoSetor(static_cast<double>(raioItemp) + ajusteR, static_cast<double>(raioFtemp) + ajusteR,
                              static_cast<int>(anguloItemp) + ajusteA, static_cast<int>(anguloFtemp) + ajusteA, abertura);
     }
+}
+
+} // namespace
+
+void display_bolacha_minimap() {
+    // Flat cells of the 4-km table, whatever the quality and reading size.
+    desenhaCelulas(RUIM, 16, 0, N_AZIMUTES, static_cast<int>(matriz.raioMinimo / 16), static_cast<int>(matriz.raioMaximo / 16));
+    drawEscala();
+    desenhaSobreposicaoDoSitio();
+}
+
+void desenhaMinimapa() {
+    static QuadroGuardado disco; // the disc, drawn again only when its inputs change
+    glMatrixMode(GL_MODELVIEW);
+    glShadeModel(qualidadeImagem == BOA ? GL_SMOOTH : GL_FLAT);
+    const ChaveDoDisco chave = chaveDoDisco();
+    if (!disco.reutiliza(&chave, sizeof chave, chave.viewport[2], chave.viewport[3])) {
+        glClearColor(0.6f, 0.6f, 0.6f, 0.0f);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        display_bolacha_minimap();
+        disco.guarda(&chave, sizeof chave, chave.viewport[2], chave.viewport[3]);
+    }
+    marcaDaVista();
 }
 
 void display_minimap() {

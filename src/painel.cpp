@@ -6,8 +6,11 @@
 #include "geometria.h"
 #include "glclass.h"
 #include "matriz.h"
+#include "quadros.h"
 
 namespace {
+
+void desenhaQuadroDoPainel();
 
 constexpr float ALTURA_DA_LINHA = 0.03125f; // one legend row
 constexpr float BASE_DA_LEGENDA = -0.8f;
@@ -74,8 +77,19 @@ void drawCores() {
 }
 
 void desenhaPainel() {
+    static QuadroGuardado quadro; // the last frame, redrawn only when a setting changes
     glMatrixMode(GL_MODELVIEW);
     glShadeModel(qualidadeImagem == BOA ? GL_SMOOTH : GL_FLAT);
+    int chave[8] = {qualidadeImagem, unidadeMedidas, coresSuave, qualidadeR};
+    glGetIntegerv(GL_VIEWPORT, chave + 4);
+    if (quadro.reutiliza(chave, sizeof chave, chave[6], chave[7])) return;
+    desenhaQuadroDoPainel();
+    quadro.guarda(chave, sizeof chave, chave[6], chave[7]);
+}
+
+namespace {
+
+void desenhaQuadroDoPainel() {
     glClearColor(0, 0, 0, 0);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glColor3f(1, 1, 1);
@@ -88,6 +102,8 @@ void desenhaPainel() {
     texto(-0.95f, 0.8f, textoLeitura(qualidadeR), 0);
     drawCores();
 }
+
+} // namespace
 
 void displayMenu() {
     desenhaPainel();

@@ -2,9 +2,13 @@
 // and sector, with the status bar and the hint line.
 #include <GL/freeglut.h>
 
+#include <cstring>
+
+#include "cores.h"
 #include "geometria.h"
 #include "glclass.h"
 #include "matriz.h"
+#include "quadros.h"
 
 namespace {
 
@@ -43,23 +47,6 @@ void desenhaBarraDeEstado() {
     }
 }
 
-// Cells of the sector at full resolution, azimuths clockwise from s through e.
-void celulasDoSetor(const SetorDoCorte& c) {
-    if (qualidadeImagem == PIOR) {
-        glPointSize(escalaGlobal);
-        glBegin(GL_POINTS);
-    }
-    for (int k = 0; k < c.azimutes(); ++k) {
-        const int a = (c.s + k) % N_AZIMUTES;
-        for (unsigned g = c.rI; g <= c.rF; ++g) {
-            if (qualidadeImagem == BOA) drawQuadrado(1, a, static_cast<int>(g));
-            else if (qualidadeImagem == RUIM) drawQuadradoSimples(1, a, static_cast<int>(g));
-            else desenhaPonto(a, static_cast<int>(g));
-        }
-    }
-    if (qualidadeImagem == PIOR) glEnd();
-}
-
 } // namespace
 
 void aplicaTransformacaoDaVista() {
@@ -94,17 +81,61 @@ void displayCorte() {
     glPushMatrix();
     escalaGlobal = 2 / lado;
     aplicaTransformacaoDaVista();
-    celulasDoSetor(c);
+    // Full resolution over the sector only, whatever the reading size.
+    desenhaCelulas(qualidadeImagem, 1, c.s, c.azimutes(), static_cast<int>(c.rI), static_cast<int>(c.rF) + 1);
     drawEscala();
     desenhaSobreposicaoDoSitio();
     glPopMatrix();
     desenhaSelecaoSeArrastando();
 }
 
-void desenhaPrincipal() {
+namespace {
+
+// Everything the view under the status bar depends on (the scan itself, the
+// palette and the map never change after start-up).
+struct ChaveDaVista {
+    int estado, estadoAnterior, qualidadeImagem, qualidadeR, coresSuave, nivelColorido, unidadeMedidas, lugar;
+    float escalaGlobal, xZero, yZero, xIntervalo, yIntervalo;
+    int tracking, isLinha, ajusteR, ajusteA, primeiroRaio, primeiroAngulo;
+    fig figura;
+    float selecaoArrastada[4];
+    unsigned pontos[2][2], selecao[3], largura, altura;
+};
+
+ChaveDaVista chaveDaVista() {
+    ChaveDaVista c;
+    std::memset(&c, 0, sizeof c); // padding too: keys are compared as bytes
+    c.estado = estado;
+    c.estadoAnterior = estadoAnterior;
+    c.qualidadeImagem = qualidadeImagem;
+    c.qualidadeR = qualidadeR;
+    c.coresSuave = coresSuave;
+    c.nivelColorido = nivelColorido;
+    c.unidadeMedidas = unidadeMedidas;
+    c.lugar = lugar;
+    c.escalaGlobal = escalaGlobal;
+    c.xZero = xZero;
+    c.yZero = yZero;
+    c.xIntervalo = xIntervalo;
+    c.yIntervalo = yIntervalo;
+    c.tracking = tracking;
+    c.isLinha = isLinha;
+    c.ajusteR = ajusteR;
+    c.ajusteA = ajusteA;
+    c.primeiroRaio = primeiroRaio;
+    c.primeiroAngulo = primeiroAngulo;
+    c.figura = figure;
+    const float arrasto[4] = {xSelecaoInicial, ySelecaoInicial, xSelecaoAtual, ySelecaoAtual};
+    std::memcpy(c.selecaoArrastada, arrasto, sizeof arrasto);
+    std::memcpy(c.pontos, pontos, sizeof pontos);
+    std::memcpy(c.selecao, selecao, sizeof selecao);
+    c.largura = width;
+    c.altura = height;
+    return c;
+}
+
+void desenhaVista() {
     tipo_referencia = 0;
-    glMatrixMode(GL_MODELVIEW);
-    glShadeModel(qualidadeImagem == BOA ? GL_SMOOTH : GL_FLAT);
     glClearColor(0.6f, 0.6f, 0.6f, 0.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     switch (vistaDoEstado(estado, estadoAnterior)) {
@@ -114,6 +145,32 @@ void desenhaPrincipal() {
     case Vista::RETA: displayReta(); break;
     case Vista::DADOS: displayDados(); break;
     case Vista::NENHUMA: break;
+    }
+}
+
+} // namespace
+
+namespace {
+// The view kept from the last frame and the kind of view it was.
+QuadroGuardado quadroPrincipal;
+int tipoGuardado = 0;
+} // namespace
+
+void invalidaVistaPrincipal() { quadroPrincipal.invalida(); }
+
+void desenhaPrincipal() {
+    glMatrixMode(GL_MODELVIEW);
+    glShadeModel(qualidadeImagem == BOA ? GL_SMOOTH : GL_FLAT);
+    const ChaveDaVista antes = chaveDaVista();
+    const int w = static_cast<int>(width), h = static_cast<int>(height);
+    if (quadroPrincipal.reutiliza(&antes, sizeof antes, w, h)) {
+        tipo_referencia = tipoGuardado;
+    } else {
+        desenhaVista();
+        // Views hold some globals in range while drawing: key the frame by what they left.
+        const ChaveDaVista depois = chaveDaVista();
+        quadroPrincipal.guarda(&depois, sizeof depois, w, h);
+        tipoGuardado = tipo_referencia;
     }
     desenhaBarraDeEstado();
 }

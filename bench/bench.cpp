@@ -1,0 +1,243 @@
+// Redraw and start-up timings of the viewer against the straightforward
+// drawer, on Mesa's renderer at 640 x 640. Run with `make bench`.
+//
+//   vorlane_bench [gerador]   (the scan generator, to make the test scans)
+#include <GL/freeglut.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "baseline.h"
+#include "cores.h"
+#include "geometria.h"
+#include "glauxiliar.h"
+#include "glclass.h"
+#include "interacao.h"
+#include "matriz.h"
+#include "quadros.h"
+
+namespace {
+
+struct Medida {
+    double mediana, minimo, maximo;
+};
+
+Medida mede(const std::function<void()>& passo, int repeticoes) {
+    passo(); // warm-up
+    std::vector<double> ms;
+    for (int k = 0; k < repeticoes; ++k) {
+        const auto inicio = std::chrono::steady_clock::now();
+        passo();
+        ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - inicio).count());
+    }
+    std::sort(ms.begin(), ms.end());
+    return {ms[ms.size() / 2], ms.front(), ms.back()};
+}
+
+void linha(const char* nome, const Medida& m, const Medida* base) {
+    if (base)
+        std::printf("%-34s %9.2f %9.2f %9.2f %9.2f %7.1fx\n", nome, m.mediana, m.minimo, m.maximo, base->mediana,
+                    base->mediana / m.mediana);
+    else
+        std::printf("%-34s %9.2f %9.2f %9.2f %9s %8s\n", nome, m.mediana, m.minimo, m.maximo, "-", "-");
+}
+
+void janela(int id) { glutSetWindow(id); }
+
+// The main window's view as the program draws it, with the baseline's cells.
+void quadroBase() {
+    glMatrixMode(GL_MODELVIEW);
+    glShadeModel(qualidadeImagem == BOA ? GL_SMOOTH : GL_FLAT);
+    glClearColor(0.6f, 0.6f, 0.6f, 0.0f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    const bool setor = estado == EXIBE_FATIA;
+    glPushMatrix();
+    if (setor) escalaGlobal = 2 / std::max(xIntervalo, yIntervalo);
+    if (estado != ESPERA) aplicaTransformacaoDaVista();
+    if (setor) baselineCelulasDoSetor();
+    else baselineCelulasDaVarredura();
+    drawEscala();
+    desenhaSobreposicaoDoSitio();
+    glPopMatrix();
+    drawPosition();
+}
+
+void minimapaBase() {
+    glClearColor(0.6f, 0.6f, 0.6f, 0.0f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    baselineCelulasDoMinimapa();
+    drawEscala();
+    desenhaSobreposicaoDoSitio();
+}
+
+// Main window then minimap, finished. A redraw draws the main view anew (the
+// minimap redraws its disc only when its own inputs change); a pointer
+// movement may reuse the kept view.
+void principalEMinimapa(bool base, bool reusa = false) {
+    if (!reusa) invalidaVistaPrincipal();
+    janela(janelaPrincipal);
+    if (base) quadroBase();
+    else desenhaPrincipal();
+    glFinish();
+    janela(janela_de_fundo);
+    if (base) minimapaBase();
+    else desenhaMinimapa();
+    glFinish();
+}
+
+void carrega(const std::string& arquivo, const char* primeiroRaio) {
+    static std::unique_ptr<char[]> nome;
+    nome.reset(new char[arquivo.size() + 1]);
+    std::copy(arquivo.c_str(), arquivo.c_str() + arquivo.size() + 1, nome.get());
+    new (&matriz) Matriz(); // a fresh scan in the one global object
+    matriz.setNome(nome.get());
+    matriz.setRaioInicial(primeiroRaio);
+    matriz.Faz();
+    invalidaQuadros(); // frames of the previous scan
+}
+
+std::string gera(const char* gerador, const std::string& argumentos, const std::string& arquivo) {
+    const std::string comando = std::string(gerador) + " " + argumentos + " > " + arquivo;
+    if (std::system(comando.c_str()) != 0) {
+        std::fprintf(stderr, "vorlane_bench: falhou: %s\n", comando.c_str());
+        std::exit(1);
+    }
+    return arquivo;
+}
+
+void reinicia() {
+    estado = estadoAnterior = ESPERA;
+    escalaGlobal = 1;
+    xZero = yZero = 0;
+    qualidadeImagem = RUIM;
+    qualidadeR = 4;
+}
+
+void redesenhos(const char* titulo) {
+    std::printf("\n%s\n%-34s %9s %9s %9s %9s %8s\n", titulo, "redraw, main + minimap (ms)", "median", "min", "max",
+                "baseline", "ratio");
+    const struct {
+        qualidade q;
+        int r;
+        const char* nome;
+    } casos[] = {{RUIM, 4, "full disc, flat, 1 km"},    {RUIM, 2, "full disc, flat, 500 m"},
+                 {RUIM, 1, "full disc, flat, 250 m"},   {BOA, 4, "full disc, smooth, 1 km"},
+                 {BOA, 2, "full disc, smooth, 500 m"},  {BOA, 1, "full disc, smooth, 250 m"},
+                 {PIOR, 4, "full disc, points"}};
+    for (int k = 0; k < 20; ++k) principalEMinimapa(false); // the renderer's threads and caches warm up
+    for (const auto& c : casos) {
+        reinicia();
+        qualidadeImagem = c.q;
+        qualidadeR = c.r;
+        const int n = c.r == 1 ? 5 : 9;
+        const Medida rapido = mede([] { principalEMinimapa(false); }, n);
+        const Medida base = mede([] { principalEMinimapa(true); }, n);
+        linha(c.nome, rapido, &base);
+    }
+    reinicia();
+    estado = EXIBE_ZOOM;
+    zoomSimples(0.5, -0.25, -0.25);
+    {
+        const Medida rapido = mede([] { principalEMinimapa(false); }, 9);
+        const Medida base = mede([] { principalEMinimapa(true); }, 9);
+        linha("zoom x 4, flat, 1 km", rapido, &base);
+    }
+    reinicia();
+    estado = EXIBE_FATIA;
+    pontos[0][0] = 0;
+    pontos[0][1] = 0;
+    pontos[1][0] = 90;
+    pontos[1][1] = 1000;
+    abertura = 90;
+    vetorDados();
+    {
+        const Medida rapido = mede([] { principalEMinimapa(false); }, 9);
+        const Medida base = mede([] { principalEMinimapa(true); }, 9);
+        linha("sector 90 deg x 1000 gates, flat", rapido, &base);
+    }
+    reinicia();
+    const Medida disco = mede(
+        [] {
+            invalidaQuadros();
+            janela(janela_de_fundo);
+            desenhaMinimapa();
+            glFinish();
+        },
+        21);
+    linha("minimap alone, disc drawn anew", disco, nullptr);
+    const Medida painel = mede(
+        [] {
+            invalidaQuadros();
+            janela(janelaMenu);
+            desenhaPainel();
+            glFinish();
+        },
+        21);
+    linha("side panel alone", painel, nullptr);
+    // A pointer movement: readout, then the three windows it redraws.
+    int x = 100;
+    const auto movimento = [&x](bool base) {
+        x = x % 500 + 7;
+        float xv, yv;
+        pixelParaVista(x, 300, width, height, mXI, mYI, xv, yv);
+        atualizaLeitura(xv, yv);
+        principalEMinimapa(base, true);
+        janela(janelaMenu);
+        desenhaPainel();
+        glFinish();
+    };
+    const Medida rapido = mede([&] { movimento(false); }, 21);
+    const Medida base = mede([&] { movimento(true); }, 21);
+    linha("pointer move to readout, 1 km", rapido, &base);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const char* gerador = argc > 1 ? argv[1] : "build/gerador";
+    inciaCores();
+    char programa[] = "vorlane_bench";
+    char* argumentos[] = {programa, nullptr};
+    int n = 1;
+    glutInit(&n, argumentos);
+    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
+    criaJanelaPrincipal();
+    criaPainelEMinimapa();
+    for (int k = 0; k < 30; ++k) {
+        glutMainLoopEvent();
+        usleep(10000);
+    }
+    janela(janelaPrincipal);
+    resize(640, 640);
+
+    const std::string dir = "/tmp";
+    const std::string real = gera(gerador, "--semente 1 --raios 2000", dir + "/vorlane-bench-BRU050301143000.dat");
+    const std::string cheia = gera(gerador, "--semente 1 --raios 2000 --primeiro-raio 0 --cheia", dir + "/vorlane-bench-cheia.dat");
+
+    std::printf("VORLANE benchmark: 640 x 640, %s\n", reinterpret_cast<const char*>(glGetString(GL_RENDERER)));
+    std::printf("\n%-34s %9s %9s %9s\n", "start-up (ms)", "median", "min", "max");
+    const Medida partida = mede([&] { carrega(cheia, "0"); }, 9);
+    linha("read + reduce, full 360 x 2000", partida, nullptr);
+
+    carrega(real, "4");
+    lugar = BRU;
+    redesenhos("realistic scan (about a quarter of the cells with echo)");
+    carrega(cheia, "0");
+    redesenhos("full scan (every cell with echo)");
+
+    rusage uso{};
+    getrusage(RUSAGE_SELF, &uso);
+    std::printf("\npeak resident memory: %.1f MB\n", uso.ru_maxrss / 1024.0);
+    std::remove(real.c_str());
+    std::remove(cheia.c_str());
+    return 0;
+}
