@@ -86,8 +86,9 @@ void desenhaPonto(int a, int g) {
 // The views draw many cells at once: vertices and colours go into arrays that
 // are flushed in bounded chunks; sines and cosines come from per-azimuth
 // tables computed with the same expressions as a single cell's; cells with no
-// echo are skipped (they would paint the background grey over itself); in the
-// flat quality neighbouring cells of one colour along a ray become one quad.
+// echo are skipped (they would paint the background grey over itself: cells
+// never overlap); in the flat quality neighbouring cells of one colour along
+// a ray become one quad.
 
 namespace {
 
@@ -237,11 +238,13 @@ void raioSuave(Lote& lote, int sizeR, int a, int inicio, int fim) {
     }
 }
 
+// Points overlap (near the radar many share a pixel, and they grow with the
+// zoom), so grey ones are drawn too: the last point drawn on a pixel shows.
 void raioDePontos(Lote& lote, int a, int inicio, int fim) {
     const TabelaDeAngulos& t = angulos();
     for (int g = inicio; g < fim; ++g) {
-        float cor[3];
-        if (!corDaAmostra(matriz.getTabela(a, g), cor)) continue;
+        float cor[3] = {0.6f, 0.6f, 0.6f};
+        corDaAmostra(matriz.getTabela(a, g), cor);
         lote.vertice(g, t.cosCentro[a], t.senCentro[a], cor);
         lote.fimDePrimitiva();
     }

@@ -6,12 +6,14 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <new>
 #include <sstream>
 
 #include "cores.h"
 #include "glclass.h"
 #include "interacao.h"
 #include "matriz.h"
+#include "quadros.h"
 
 namespace {
 
@@ -39,9 +41,7 @@ class AmbienteGl : public ::testing::Environment {
 public:
     void SetUp() override {
         inciaCores();
-        ASSERT_EQ(matriz.setRaioInicial("0"), 0);
-        std::istringstream entrada(varreduraDeTeste());
-        ASSERT_EQ(matriz.leVarredura(entrada), ResultadoLeitura::OK);
+        carregaVarreduraDeTeste();
         char programa[] = "testes_gl";
         char* argv[] = {programa, nullptr};
         int argc = 1;
@@ -61,6 +61,14 @@ public:
 const ::testing::Environment* const ambiente = ::testing::AddGlobalTestEnvironment(new AmbienteGl);
 
 } // namespace
+
+void carregaVarreduraDeTeste() {
+    new (&matriz) Matriz(); // the one global scan, constructed afresh
+    ASSERT_EQ(matriz.setRaioInicial("0"), 0);
+    std::istringstream entrada(varreduraDeTeste());
+    ASSERT_EQ(matriz.leVarredura(entrada), ResultadoLeitura::OK);
+    invalidaQuadros();
+}
 
 void renderiza() {
     glutSetWindow(janelaPrincipal);

@@ -18,6 +18,9 @@ Pixel pixelDaVista(double xv, double yv);
 // The same, for the frame last drawn (no new render).
 Pixel pixelLido(int x, int y);
 void renderiza();
+// Loads the test scan (wedges around the four compass points) into `matriz`
+// afresh, e.g. after a test has put another scan there.
+void carregaVarreduraDeTeste();
 
 // True when the two colours differ by at most `tolerancia` per component.
 bool cores_proximas(Pixel a, Pixel b, int tolerancia = 2);

@@ -1,0 +1,52 @@
+# Exports into hostile places: a scan path of about 4000 characters, names
+# with spaces and non-ASCII bytes, and a directory that disappears while the
+# viewer runs (each failed export: one stderr line, the viewer goes on).
+source "$(dirname "$0")/comum.sh"
+
+# Takes a snapshot and a sector's text export; checks both land beside the scan.
+exporta_e_confere() {
+  local P=$1 dir=$2 base=$3
+  escolhe "$P" 320 320 3 0 2
+  ate_que test -s "$dir/$base.dat-0000.tif" || falha "sem TIFF em ${dir:0:80}..."
+  escolhe "$P" 320 320 1 1
+  arrasta "$P" 420 200 500 300
+  escolhe "$P" 320 320 3 1
+  ate_que test -s "$dir/${base%%.*}.243km40-84" || falha "sem texto em ${dir:0:80}..."
+}
+
+# 1. A path of about 4000 characters (16 directories of 240).
+longo=.
+for k in $(seq 1 16); do longo="$longo/$(printf 'd%.0s' $(seq 1 239))$k"; done
+mkdir -p "$TMP/$longo"
+cp "$FONTE/exemplos/BRU050301143000.dat" "$TMP/$longo/"
+[ "${#longo}" -gt 3900 ] || falha "caminho curto: ${#longo}"
+abre "$longo/BRU050301143000.dat"
+P=$(espera_janela VORLANE)
+exporta_e_confere "$P" "$TMP/$longo" BRU050301143000
+kill "$VORLANE_PID"; wait "$VORLANE_PID" 2>/dev/null || true
+ate_que test -z "$(xdotool search --onlyvisible --name '^VORLANE$' 2>/dev/null)"
+
+# 2. Spaces and Latin-1 / UTF-8 bytes in the directory and the file name.
+estranho=$'meus dados \xe9 \xc3\xa7'
+mkdir "$TMP/$estranho"
+cp "$FONTE/exemplos/BRU050301143000.dat" "$TMP/$estranho/BRU 0503 \xe1.dat"
+abre "$estranho/BRU 0503 "$'\xe1'".dat"
+P=$(espera_janela VORLANE)
+exporta_e_confere "$P" "$TMP/$estranho" "BRU 0503 "$'\xe1'".dat"
+kill "$VORLANE_PID"; wait "$VORLANE_PID" 2>/dev/null || true
+ate_que test -z "$(xdotool search --onlyvisible --name '^VORLANE$' 2>/dev/null)"
+
+# 3. The scan's directory disappears after start-up.
+mkdir "$TMP/some"
+cp "$FONTE/exemplos/BRU050301143000.dat" "$TMP/some/"
+abre some/BRU050301143000.dat
+P=$(espera_janela VORLANE)
+rm -rf "$TMP/some"
+escolhe "$P" 320 320 3 0 0
+escolhe "$P" 320 320 1 1
+arrasta "$P" 420 200 500 300
+escolhe "$P" 320 320 3 1
+ate_que test "$(wc -l <"$TMP/stderr")" -eq 2 || falha "mensagens: $(cat "$TMP/stderr")"
+[ "$(grep -c '^vorlane: ' "$TMP/stderr")" -eq 2 ] || falha "mensagens: $(cat "$TMP/stderr")"
+vivo
+echo ok
