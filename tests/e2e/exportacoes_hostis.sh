@@ -14,9 +14,10 @@ exporta_e_confere() {
   ate_que test -s "$dir/${base%%.*}.243km40-84" || falha "sem texto em ${dir:0:80}..."
 }
 
-# 1. A path of about 4000 characters (16 directories of 240).
-longo=.
-for k in $(seq 1 16); do longo="$longo/$(printf 'd%.0s' $(seq 1 239))$k"; done
+# 1. A path of about 4000 characters (16 directories of 246 or 247).
+# (No leading "./": the export name stops at the name's first '.'.)
+longo=raiz
+for k in $(seq 1 16); do longo="$longo/$(printf 'd%.0s' $(seq 1 245))$k"; done
 mkdir -p "$TMP/$longo"
 cp "$FONTE/exemplos/BRU050301143000.dat" "$TMP/$longo/"
 [ "${#longo}" -gt 3900 ] || falha "caminho curto: ${#longo}"
@@ -27,12 +28,12 @@ kill "$VORLANE_PID"; wait "$VORLANE_PID" 2>/dev/null || true
 ate_que test -z "$(xdotool search --onlyvisible --name '^VORLANE$' 2>/dev/null)"
 
 # 2. Spaces and Latin-1 / UTF-8 bytes in the directory and the file name.
-estranho=$'meus dados \xe9 \xc3\xa7'
+estranho=$'meus dados \xe9 \xc3\xa7' arquivo=$'BRU 0503 \xe1.dat'
 mkdir "$TMP/$estranho"
-cp "$FONTE/exemplos/BRU050301143000.dat" "$TMP/$estranho/BRU 0503 \xe1.dat"
-abre "$estranho/BRU 0503 "$'\xe1'".dat"
+cp "$FONTE/exemplos/BRU050301143000.dat" "$TMP/$estranho/$arquivo"
+abre "$estranho/$arquivo"
 P=$(espera_janela VORLANE)
-exporta_e_confere "$P" "$TMP/$estranho" "BRU 0503 "$'\xe1'".dat"
+exporta_e_confere "$P" "$TMP/$estranho" "${arquivo%.dat}"
 kill "$VORLANE_PID"; wait "$VORLANE_PID" 2>/dev/null || true
 ate_que test -z "$(xdotool search --onlyvisible --name '^VORLANE$' 2>/dev/null)"
 
