@@ -10,7 +10,9 @@ struct colorido {
 constexpr int N_CORES = 33;
 extern colorido cores[N_CORES]; // entry k belongs to 2.5 k - 12.5 dBZ; filled by inciaCores
 
-enum coloridoEscolha { COR_MAXIMO = 0, COR_MEDIO = 1, COR_MINIMO = 2, COR_BRILHO = 3 };
+// Settings enums have a fixed int type: any value a caller stores is valid to
+// read, and the code treats values outside the list as "none of these".
+enum coloridoEscolha : int { COR_MAXIMO = 0, COR_MEDIO = 1, COR_MINIMO = 2, COR_BRILHO = 3 };
 extern coloridoEscolha coresSuave; // colour mode; COR_MEDIO at start
 
 void inciaCores();

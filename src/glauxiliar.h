@@ -3,7 +3,7 @@
 #ifndef VORLANE_GLAUXILIAR_H
 #define VORLANE_GLAUXILIAR_H
 
-enum lugarCidade { BRU = 0, PPR = 1, UNK = 2 };
+enum lugarCidade : int { BRU = 0, PPR = 1, UNK = 2 };
 extern lugarCidade lugar; // radar site of the map overlay; set once at start-up
 
 // Reads the command line into `matriz` and picks `lugar`; on any failure

@@ -6,11 +6,11 @@
 constexpr double GRAUS_PARA_RADIANOS = 0.0174532925; // radians per degree
 constexpr double RAIOS_POR_UNIDADE = 2000.0;          // gates per scan-frame unit
 
-enum qualidade { BOA = 0, RUIM = 1, PIOR = 2 };
-enum nivelColoridoTipo { PRETO_E_BRANCO = 0, BRANCO_E_PRETO = 1, COLORIDO_E_PRETO = 2, COLORIDO_E_BRANCO = 3 };
-enum medidas { MILHAS = 0, KILOMETROS = 1 };
+enum qualidade : int { BOA = 0, RUIM = 1, PIOR = 2 };
+enum nivelColoridoTipo : int { PRETO_E_BRANCO = 0, BRANCO_E_PRETO = 1, COLORIDO_E_PRETO = 2, COLORIDO_E_BRANCO = 3 };
+enum medidas : int { MILHAS = 0, KILOMETROS = 1 };
 
-enum EstadosPossiveis {
+enum EstadosPossiveis : int {
     ESPERA = 0,
     SELECIONA_FATIA,
     EXIBE_ZOOM,

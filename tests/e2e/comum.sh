@@ -90,12 +90,17 @@ escolhe() {
     local ex=$((mx + 25)) ey=$((my + 13 + 26 * indice))
     if [ "$i" -lt "$n" ]; then
       xdotool mousemove "$ex" "$ey"
-      local novo=""
+      local novo="" tentativa=0
       for _ in $(seq 1 $((${ESPERA_MAXIMA:-10} * 10))); do
         novo=$(menu_aberto)
         [ "${novo#* }" != "$mx $my" ] && [ -n "$novo" ] && break
+        novo=""
+        # A busy viewer may miss the hover: move over the entry again.
+        tentativa=$((tentativa + 1))
+        [ $((tentativa % 10)) -eq 0 ] && xdotool mousemove "$ex" $((ey + 2)) mousemove "$ex" "$ey"
         sleep 0.1
       done
+      [ -n "$novo" ] || falha "o submenu nao abriu"
       dados=($novo); mx=${dados[1]}; my=${dados[2]}
       [ -n "${VORLANE_E2E_DEPURA:-}" ] && echo "  submenu em $novo" >&2
     else

@@ -61,5 +61,9 @@ arrasta "$P" 420 200 500 300
 escolhe "$P" 320 320 3 1
 [ "$(exportado 244km40-84)" = "Raios: 977-977 Angulos: 40-84 " ] || falha "angular: $(exportado 244km40-84)"
 [ "$(blocos 244km40-84)" -eq 45 ] || falha "angular: blocos"
+# In the angular graph Up moves the arc one gate out and Left turns it back a degree.
+xdotool mousemove --window "$P" 320 320 key Up Left
+escolhe "$P" 320 320 3 1
+[ "$(exportado 244km39-83)" = "Raios: 978-978 Angulos: 39-83 " ] || falha "angular movido: $(exportado 244km39-83)"
 vivo
 echo ok
