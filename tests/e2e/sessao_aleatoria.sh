@@ -64,6 +64,22 @@ menu() {
   eventos=$((eventos + 4))
 }
 
+# A region picked and exported as text: a sector, a profile or a table.
+exporta() {
+  [ "$LARGURA" -ge 200 ] && [ "$ALTURA" -ge 200 ] || return 0
+  local x0=$((X0 + RANDOM % (LARGURA - 20) + 10)) y0=$((Y0 + RANDOM % (ALTURA - 20) + 10))
+  local x1=$((X0 + RANDOM % (LARGURA - 20) + 10)) y1=$((Y0 + RANDOM % (ALTURA - 20) + 10))
+  case $((RANDOM % 4)) in
+  0) escolhe "$P" 100 100 1 1 ;;   # Setor Circular
+  1) escolhe "$P" 100 100 1 0 1 ;; # Intervalo Radial
+  2) escolhe "$P" 100 100 1 0 0 ;; # Intervalo Angular
+  3) escolhe "$P" 100 100 1 3 ;;   # Valores Numericos: a click places the table
+  esac
+  xdotool mousemove "$x0" "$y0" mousedown 1 mousemove "$x1" "$y1" mouseup 1
+  escolhe "$P" 100 100 3 1
+  eventos=$((eventos + 12))
+}
+
 TAMANHOS=("1 1" "2 3" "10 10" "50 30" "30 200" "641 479" "800 600" "600 800" "640 640" "640 640")
 redimensiona() {
   local t=(${TAMANHOS[RANDOM % ${#TAMANHOS[@]}]})
@@ -79,7 +95,8 @@ while [ "$eventos" -lt "$ALVO" ]; do
   elif [ "$r" -lt 55 ]; then clique
   elif [ "$r" -lt 75 ]; then arrasto
   elif [ "$r" -lt 90 ]; then teclas
-  elif [ "$r" -lt 96 ]; then menu
+  elif [ "$r" -lt 94 ]; then menu
+  elif [ "$r" -lt 97 ]; then exporta
   else redimensiona
   fi
   vivo
@@ -97,22 +114,27 @@ ate_que test "$(identify -format '%w %h' "$ultimo" 2>/dev/null)" = "640 640" || 
 vivo
 [ ! -s "$TMP/stderr" ] || ! grep -qE 'Sanitizer|runtime error' "$TMP/stderr" || falha "relatorio: $(head -c 2000 "$TMP/stderr")"
 
-# Every text export has the layout of its kind: header lines, then per row
-# a "#  i  Az: n " line and one line of items " v " or " --.- ".
+# Every text export has the layout of its kind: a blank line, "Raios: a-b",
+# "Angulos: c-d", a blank line; then per row a blank line, "#  i  Az: n " and
+# one line of items " v " or " --.- " (the first row's blank lines are lines 4-5).
 exportacoes=0
 for f in "$TMP"/radar/BRU050301143000.*km*; do
   [ -f "$f" ] || continue
   exportacoes=$((exportacoes + 1))
   awk -v nome="$f" '
-    NR == 1 { if ($0 != "") erro("linha 1") ; next }
-    NR == 2 { if (!match($0, /^Raios: [0-9]+-[0-9]+$/)) erro("raios"); split(substr($0, 8), r, "-"); n = r[2] >= r[1] ? r[2] - r[1] + 1 : 0; next }
-    NR == 3 { if (!match($0, /^Angulos: [0-9]+-[0-9]+$/)) erro("angulos"); split(substr($0, 10), a, "-"); blocos = (a[2] - a[1] + 360) % 360 + 1; next }
-    (NR - 4) % 4 == 0 || (NR - 4) % 4 == 1 { if ($0 != "") erro("linha vazia " NR); next }
-    (NR - 4) % 4 == 2 { i = (NR - 6) / 4; if ($0 != "#  " i "  Az: " (a[1] + i + 359) % 360 " ") erro("cabecalho " NR); next }
-    (NR - 4) % 4 == 3 { itens = 0; linha = $0
-      while (match(linha, /^ (--\.-|-?[0-9]+(\.[0-9]+)?(e[-+][0-9]+)?) /)) { itens++; linha = substr(linha, RLENGTH + 1) }
-      if (linha != "" || itens != n) erro("valores " NR); vistos++; next }
     function erro(o) { print "exportacao mal formada (" o "): " nome; falhou = 1; exit 1 }
+    function valores(linha,   itens) {
+      itens = 0
+      while (match(linha, /^ (--\.-|-?[0-9]+(\.[0-9]+)?(e[-+][0-9]+)?) /)) { itens++; linha = substr(linha, RLENGTH + 1) }
+      if (linha != "" || itens != n) erro("valores " NR)
+      vistos++
+    }
+    NR == 1 || NR == 4 { if ($0 != "") erro("linha " NR); next }
+    NR == 2 { if ($0 !~ /^Raios: [0-9]+-[0-9]+$/) erro("raios"); split(substr($0, 8), r, "-"); n = r[2] >= r[1] ? r[2] - r[1] + 1 : 0; next }
+    NR == 3 { if ($0 !~ /^Angulos: [0-9]+-[0-9]+$/) erro("angulos"); split(substr($0, 10), a, "-"); blocos = (a[2] - a[1] + 360) % 360 + 1; next }
+    (NR - 5) % 3 == 0 { if ($0 != "") erro("linha vazia " NR); next }
+    (NR - 5) % 3 == 1 { i = (NR - 6) / 3; if ($0 != "#  " i "  Az: " (a[1] + i + 359) % 360 " ") erro("cabecalho " NR); next }
+    { valores($0) }
     END { if (!falhou && vistos != blocos) { print "blocos " vistos " de " blocos ": " nome; exit 1 } }
   ' "$f" || falha "exportacao $f"
 done
