@@ -133,7 +133,7 @@ void redesenhos(const char* titulo) {
                  {RUIM, 1, "full disc, flat, 250 m"},   {BOA, 4, "full disc, smooth, 1 km"},
                  {BOA, 2, "full disc, smooth, 500 m"},  {BOA, 1, "full disc, smooth, 250 m"},
                  {PIOR, 4, "full disc, points"}};
-    for (int k = 0; k < 20; ++k) principalEMinimapa(false); // the renderer's threads and caches warm up
+    for (int k = 0; k < 60; ++k) principalEMinimapa(false); // the renderer's threads and caches warm up
     for (const auto& c : casos) {
         reinicia();
         qualidadeImagem = c.q;
