@@ -6,14 +6,12 @@
 #include <vector>
 
 #include "cores.h"
+#include "geometria.h"
 #include "glauxiliar.h"
 #include "glclass.h"
 #include "matriz.h"
 
 namespace {
-
-// Polar angle in degrees (counter-clockwise from east) of azimuth a.
-int anguloPolar(int a) { return ((450 - a) % 360 + 360) % 360; }
 
 void vertice(double raio, double radianos) {
     glVertex3f(static_cast<float>(raio * std::cos(radianos) / RAIOS_POR_UNIDADE),
@@ -34,7 +32,7 @@ int colunasDaTabela(int sizeR) {
 void drawQuadradoSimples(int sizeR, int t, int r) {
     glBegin(GL_POLYGON);
     getNewColor(sizeR, t, r);
-    const int d = anguloPolar(t);
+    const int d = anguloPolarDoAzimute(t);
     const double a1 = (d - 0.5) * GRAUS_PARA_RADIANOS;
     const double a2 = (d + 0.5) * GRAUS_PARA_RADIANOS;
     const double r0 = static_cast<double>(sizeR) * r;
@@ -48,8 +46,8 @@ void drawQuadradoSimples(int sizeR, int t, int r) {
 
 void drawQuadrado(int sizeR, int i, int r) {
     const int n = (i + 1) % N_AZIMUTES;
-    const double d1 = anguloPolar(i) * GRAUS_PARA_RADIANOS;
-    const double d2 = anguloPolar(n) * GRAUS_PARA_RADIANOS;
+    const double d1 = anguloPolarDoAzimute(i) * GRAUS_PARA_RADIANOS;
+    const double d2 = anguloPolarDoAzimute(n) * GRAUS_PARA_RADIANOS;
     // The outermost column has no neighbour outside: its outer corners take its own value.
     const int fora = r + 1 < colunasDaTabela(sizeR) ? r + 1 : r;
     const double r0 = static_cast<double>(sizeR) * r;
@@ -78,7 +76,7 @@ void drawQuadradoReal(float x, float y, float xp, float yp, int cor) {
 
 void desenhaPonto(int a, int g) {
     getNewColor(1, a, g);
-    vertice(g, anguloPolar(a) * GRAUS_PARA_RADIANOS);
+    vertice(g, anguloPolarDoAzimute(a) * GRAUS_PARA_RADIANOS);
 }
 
 // ------------------------------------------------------------ batched drawing
@@ -97,7 +95,7 @@ struct TabelaDeAngulos {
     double cosCentro[N_AZIMUTES], senCentro[N_AZIMUTES];     // the azimuth itself
     TabelaDeAngulos() {
         for (int a = 0; a < N_AZIMUTES; ++a) {
-            const int d = anguloPolar(a);
+            const int d = anguloPolarDoAzimute(a);
             const double bordas[2] = {(d - 0.5) * GRAUS_PARA_RADIANOS, (d + 0.5) * GRAUS_PARA_RADIANOS};
             for (int k = 0; k < 2; ++k) {
                 cosBorda[a][k] = std::cos(bordas[k]);
@@ -160,15 +158,6 @@ bool corDaAmostra(float v, float cor[3]) {
     }
     for (int k = 0; k < 3; ++k) cor[k] = c.emBytes ? c.b[k] / 255.0f : c.f[k];
     return true;
-}
-
-float valorDaColuna(int sizeR, int a, int r) {
-    switch (sizeR) {
-    case 1: return matriz.getTabela(a, r);
-    case 2: return matriz.getTabelaMenor2(a, r);
-    case 4: return matriz.getTabelaMenor4(a, r);
-    default: return matriz.getTabelaMenor16(a, r);
-    }
 }
 
 // Flat cells of azimuth a, columns [inicio, fim): runs of one colour as one quad.

@@ -5,6 +5,9 @@
 nivelColoridoTipo nivelColorido = COLORIDO_E_PRETO;
 medidas unidadeMedidas = KILOMETROS;
 
+bool fundoEscuro() { return nivelColorido == BRANCO_E_PRETO || nivelColorido == COLORIDO_E_PRETO; }
+bool dadosColoridos() { return nivelColorido == COLORIDO_E_PRETO || nivelColorido == COLORIDO_E_BRANCO; }
+
 EstadosPossiveis estado = ESPERA;
 EstadosPossiveis estadoAnterior = ESPERA;
 fig figure = {0, 0, 0, 0, 0};

@@ -59,7 +59,14 @@ void aplicaCor(const CorAmostra& cor) {
     else glColor3f(cor.f[0], cor.f[1], cor.f[2]);
 }
 
-float valorReduzido(int sizeR, int i, int j) {
+} // namespace
+
+void aplicaCorDoValor(float v, bool paraLinha) {
+    CorAmostra cor;
+    if (corDoValor(v, coresSuave, paraLinha ? UsoDaCor::LINHA : UsoDaCor::MAPA, cor)) aplicaCor(cor);
+}
+
+float valorDaColuna(int sizeR, int i, int j) {
     switch (sizeR) {
     case 1: return matriz.getTabela(i, j);
     case 2: return matriz.getTabelaMenor2(i, j);
@@ -68,14 +75,7 @@ float valorReduzido(int sizeR, int i, int j) {
     }
 }
 
-} // namespace
-
-void aplicaCorDoValor(float v, bool paraLinha) {
-    CorAmostra cor;
-    if (corDoValor(v, coresSuave, paraLinha ? UsoDaCor::LINHA : UsoDaCor::MAPA, cor)) aplicaCor(cor);
-}
-
-void getNewColor(int sizeR, int i, int j) { aplicaCorDoValor(valorReduzido(sizeR, i, j), false); }
+void getNewColor(int sizeR, int i, int j) { aplicaCorDoValor(valorDaColuna(sizeR, i, j), false); }
 
 void getLineColor(int i, int j) { aplicaCorDoValor(matriz.getTabela(i, j), true); }
 

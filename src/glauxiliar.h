@@ -16,6 +16,8 @@ lugarCidade lugarDoCodigo(const char* local);
 // Current GL colour for the sample of row i, column j of the table chosen by
 // sizeR (1, 2, 4, other: 16 gates per column). Callers keep i and j in range.
 void getNewColor(int sizeR, int i, int j);
+// The value getNewColor colours: row i, column j of the table of sizeR gates per column.
+float valorDaColuna(int sizeR, int i, int j);
 // The same on the full table, with the profile line's no-data colours.
 void getLineColor(int i, int j);
 

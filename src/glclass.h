@@ -34,6 +34,9 @@ struct fig {
 // ---- display settings (estado.cpp)
 extern nivelColoridoTipo nivelColorido; // text/background scheme of graph and table
 extern medidas unidadeMedidas;          // km or miles for rings, table, panel, readout
+// The graph and table schemes: a black background (else white), coloured data (else plain).
+bool fundoEscuro();
+bool dadosColoridos();
 
 // ---- interaction state and selections (estado.cpp)
 extern EstadosPossiveis estado;         // current state; ESPERA at start

@@ -16,8 +16,6 @@ struct LinhaDaGrade {
 const LinhaDaGrade GRADE[] = {{-0.5f, "0 dBZ"},  {-0.1f, "20 dBZ"}, {0.3f, "40 dBZ"}, {0.7f, "60 dBZ"},
                               {-0.3f, "10 dBZ"}, {0.1f, "30 dBZ"},  {0.5f, "50 dBZ"}, {0.9f, "70 dBZ"}};
 
-bool fundoEscuro() { return nivelColorido == BRANCO_E_PRETO || nivelColorido == COLORIDO_E_PRETO; }
-bool curvaColorida() { return nivelColorido == COLORIDO_E_PRETO || nivelColorido == COLORIDO_E_BRANCO; }
 
 void corDoTexto() {
     if (fundoEscuro()) glColor3f(1, 1, 1);
@@ -37,7 +35,7 @@ void grade() {
 }
 
 void amostra(double x, float v) {
-    if (curvaColorida()) aplicaCorDoValor(v, true);
+    if (dadosColoridos()) aplicaCorDoValor(v, true);
     glVertex3f(static_cast<float>(x), static_cast<float>((v + 25.0) / 50.0 - 1), 0);
 }
 

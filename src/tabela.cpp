@@ -20,9 +20,8 @@ void displayDados() {
     tipo_referencia = 3;
     glMatrixMode(GL_MODELVIEW);
     glShadeModel(GL_FLAT);
-    const bool escuro = nivelColorido == BRANCO_E_PRETO || nivelColorido == COLORIDO_E_PRETO;
-    const bool colorido = nivelColorido == COLORIDO_E_PRETO || nivelColorido == COLORIDO_E_BRANCO;
-    const float fundo = escuro ? 0.0f : 1.0f, letra = 1.0f - fundo;
+    const bool colorido = dadosColoridos();
+    const float fundo = fundoEscuro() ? 0.0f : 1.0f, letra = 1.0f - fundo;
     glClearColor(fundo, fundo, fundo, 0);
     glColor3f(letra, letra, letra);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);

@@ -28,8 +28,6 @@ void retanguloPreto(float x0, float y0, float x1, float y1) {
     glEnd();
 }
 
-bool fundoEscuro() { return nivelColorido == BRANCO_E_PRETO || nivelColorido == COLORIDO_E_PRETO; }
-
 void desenhaBarraDeEstado() {
     if (estado == EXIBE_NUMEROS) {
         if (fundoEscuro()) glColor3f(1, 1, 1);
