@@ -3,13 +3,15 @@
 //
 //   vorlane_bench [gerador]   (the scan generator, to make the test scans)
 #include <GL/freeglut.h>
-#include <sys/resource.h>
+#include <signal.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <functional>
 #include <memory>
@@ -52,6 +54,12 @@ void linha(const char* nome, const Medida& m, const Medida* base) {
 }
 
 void janela(int id) { glutSetWindow(id); }
+
+// VORLANE_BENCH_CASOS=text keeps only the rows whose name contains it.
+bool quer(const char* nome) {
+    const char* filtro = std::getenv("VORLANE_BENCH_CASOS");
+    return filtro == nullptr || std::strstr(nome, filtro) != nullptr;
+}
 
 // The main window's view as the program draws it, with the baseline's cells.
 void quadroBase() {
@@ -135,6 +143,7 @@ void redesenhos(const char* titulo) {
                  {PIOR, 4, "full disc, points"}};
     for (int k = 0; k < 60; ++k) principalEMinimapa(false); // the renderer's threads and caches warm up
     for (const auto& c : casos) {
+        if (!quer(c.nome)) continue;
         reinicia();
         qualidadeImagem = c.q;
         qualidadeR = c.r;
@@ -146,7 +155,7 @@ void redesenhos(const char* titulo) {
     reinicia();
     estado = EXIBE_ZOOM;
     zoomSimples(0.5, -0.25, -0.25);
-    {
+    if (quer("zoom x 4, flat, 1 km")) {
         const Medida rapido = mede([] { principalEMinimapa(false); }, 9);
         const Medida base = mede([] { principalEMinimapa(true); }, 9);
         linha("zoom x 4, flat, 1 km", rapido, &base);
@@ -159,12 +168,13 @@ void redesenhos(const char* titulo) {
     pontos[1][1] = 1000;
     abertura = 90;
     vetorDados();
-    {
+    if (quer("sector 90 deg x 1000 gates, flat")) {
         const Medida rapido = mede([] { principalEMinimapa(false); }, 9);
         const Medida base = mede([] { principalEMinimapa(true); }, 9);
         linha("sector 90 deg x 1000 gates, flat", rapido, &base);
     }
     reinicia();
+    if (!quer("minimap alone, side panel alone, pointer move to readout, 1 km")) return;
     const Medida disco = mede(
         [] {
             invalidaQuadros();
@@ -200,10 +210,42 @@ void redesenhos(const char* titulo) {
     linha("pointer move to readout, 1 km", rapido, &base);
 }
 
+// Peak resident size (VmHWM) of a program run with `argumentos`, once it has
+// settled: unchanged for a second and a half (at most ten seconds). -1 if it
+// could not be run.
+double picoDeMemoriaMB(const std::vector<std::string>& argumentos) {
+    const pid_t pid = fork();
+    if (pid < 0) return -1;
+    if (pid == 0) {
+        std::vector<char*> v;
+        for (const std::string& a : argumentos) v.push_back(const_cast<char*>(a.c_str()));
+        v.push_back(nullptr);
+        execv(v[0], v.data());
+        _exit(127);
+    }
+    const std::string status = "/proc/" + std::to_string(pid) + "/status";
+    long pico = -1, anterior = -1;
+    int estavel = 0;
+    for (int k = 0; k < 100 && estavel < 15; ++k) {
+        usleep(100000);
+        std::ifstream f(status);
+        std::string linha;
+        while (std::getline(f, linha))
+            if (linha.rfind("VmHWM:", 0) == 0) pico = std::atol(linha.c_str() + 6);
+        if (waitpid(pid, nullptr, WNOHANG) == pid) return -1; // it ended by itself
+        estavel = pico == anterior ? estavel + 1 : 0;
+        anterior = pico;
+    }
+    kill(pid, SIGTERM);
+    waitpid(pid, nullptr, 0);
+    return pico < 0 ? -1 : pico / 1024.0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     const char* gerador = argc > 1 ? argv[1] : "build/gerador";
+    preparaAlocador(); // as the viewer does
     inciaCores();
     char programa[] = "vorlane_bench";
     char* argumentos[] = {programa, nullptr};
@@ -234,9 +276,14 @@ int main(int argc, char** argv) {
     carrega(cheia, "0");
     redesenhos("full scan (every cell with echo)");
 
-    rusage uso{};
-    getrusage(RUSAGE_SELF, &uso);
-    std::printf("\npeak resident memory: %.1f MB\n", uso.ru_maxrss / 1024.0);
+    // The viewer itself, in its own process: its default view of the full scan.
+    const std::string aqui = std::string(gerador).substr(0, std::string(gerador).find_last_of('/') + 1);
+    const double visor = picoDeMemoriaMB({aqui + "vorlane", cheia, "0"});
+    const double piso = picoDeMemoriaMB({aqui + "vorlane_piso"});
+    std::printf("\n%-44s %9s\n", "peak resident memory (MB)", "");
+    std::printf("%-44s %9.1f\n", "viewer, full scan, default view", visor);
+    std::printf("%-44s %9.1f\n", "same windows and menus, nothing drawn", piso);
+    if (visor > 0 && piso > 0) std::printf("%-44s %9.1f\n", "the viewer's own share", visor - piso);
     std::remove(real.c_str());
     std::remove(cheia.c_str());
     return 0;

@@ -76,6 +76,8 @@ extern int janelaMenu;      // GLUT id of the side panel, 0 until it exists
 
 // ---- main window (janela.cpp)
 void resize(int w, int h);
+// Tunes the C library's allocator for steady redraw times; call first thing.
+void preparaAlocador();
 void display();
 // Draws the current view into the back buffer without swapping, so tests and
 // snapshots can read what the user sees.

@@ -7,6 +7,7 @@
 #include "interacao.h"
 
 int main(int argc, char** argv) {
+    preparaAlocador();
     inciaCores();
     inciaMatriz(argc, argv);
     // GLUT gets a made-up command line: the program's own arguments keep
