@@ -188,8 +188,6 @@ void raioPlano(Lote& lote, int sizeR, int a, int inicio, int fim) {
         lote.vertice(r0, c1, s1, cor);
         lote.vertice(r0, c2, s2, cor);
         lote.vertice(r1, c2, s2, cor);
-        lote.vertice(r0, c1, s1, cor);
-        lote.vertice(r1, c2, s2, cor);
         lote.vertice(r1, c1, s1, cor);
         lote.fimDePrimitiva();
         r = ultimo + 1;
@@ -243,7 +241,7 @@ void raioDePontos(Lote& lote, int a, int inicio, int fim) {
 
 void desenhaCelulas(qualidade q, int sizeR, int azimuteInicial, int azimutes, int inicio, int fim) {
     if (q == PIOR) glPointSize(escalaGlobal);
-    Lote lote(q == PIOR ? GL_POINTS : GL_TRIANGLES);
+    Lote lote(q == PIOR ? GL_POINTS : q == BOA ? GL_TRIANGLES : GL_QUADS);
     for (int k = 0; k < azimutes; ++k) {
         const int a = (azimuteInicial + k) % N_AZIMUTES;
         if (q == PIOR) raioDePontos(lote, a, inicio, fim);
