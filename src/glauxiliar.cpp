@@ -39,7 +39,8 @@ void inciaMatriz(int argc, char** argv) {
     if (argc < 1 || argc > 3)
         falha("argumentos demais; uso: vorlane [arquivo-de-varredura [primeiro-raio]]");
     const char* nome = argc >= 2 ? argv[1] : NOME_PADRAO;
-    if (!matriz.setNome(nome))
+    // A first gate from the name only matters when no argument replaces it.
+    if (!matriz.setNome(nome) && argc < 3)
         falha(std::string("o nome '") + nome + "' indica um primeiro raio fora da faixa de 0 a 1999");
     if (argc == 3) {
         switch (matriz.setRaioInicial(argv[2])) {
