@@ -214,13 +214,14 @@ void raioSuave(Lote& lote, int sizeR, int a, int inicio, int fim) {
         }
         if (!algum) continue; // all four corners grey: the cell is background
         const double r0 = static_cast<double>(sizeR) * r, r1 = static_cast<double>(sizeR) * (r + 1);
-        // The polygon's fan: (0, 1, 2) and (0, 2, 3).
-        lote.vertice(r0, t.cosCentro[a], t.senCentro[a], cores4[0]);
+        // The polygon as the renderer splits one: (1, 2, 0) and (2, 3, 0), so
+        // the shading rounds exactly as for a single polygon.
         lote.vertice(r0, t.cosCentro[n], t.senCentro[n], cores4[1]);
         lote.vertice(r1, t.cosCentro[n], t.senCentro[n], cores4[2]);
         lote.vertice(r0, t.cosCentro[a], t.senCentro[a], cores4[0]);
         lote.vertice(r1, t.cosCentro[n], t.senCentro[n], cores4[2]);
         lote.vertice(r1, t.cosCentro[a], t.senCentro[a], cores4[3]);
+        lote.vertice(r0, t.cosCentro[a], t.senCentro[a], cores4[0]);
         lote.fimDePrimitiva();
     }
 }
