@@ -130,6 +130,29 @@ void reinicia() {
     qualidadeR = 4;
 }
 
+// A row of the main window plus minimap against the baseline, n runs each
+// (skipped when VORLANE_BENCH_CASOS leaves it out).
+void linhaComparada(const char* nome, int n) {
+    if (!quer(nome)) return;
+    const Medida rapido = mede([] { principalEMinimapa(false); }, n);
+    const Medida base = mede([] { principalEMinimapa(true); }, n);
+    linha(nome, rapido, &base);
+}
+
+// A row of one window's drawing alone, its kept frames forgotten first.
+void linhaSozinha(const char* nome, int id, void (*desenha)()) {
+    if (!quer(nome)) return;
+    const Medida m = mede(
+        [id, desenha] {
+            invalidaQuadros();
+            janela(id);
+            desenha();
+            glFinish();
+        },
+        21);
+    linha(nome, m, nullptr);
+}
+
 void redesenhos(const char* titulo) {
     std::printf("\n%s\n%-34s %9s %9s %9s %9s %8s\n", titulo, "redraw, main + minimap (ms)", "median", "min", "max",
                 "baseline", "ratio");
@@ -143,23 +166,15 @@ void redesenhos(const char* titulo) {
                  {PIOR, 4, "full disc, points"}};
     for (int k = 0; k < 60; ++k) principalEMinimapa(false); // the renderer's threads and caches warm up
     for (const auto& c : casos) {
-        if (!quer(c.nome)) continue;
         reinicia();
         qualidadeImagem = c.q;
         qualidadeR = c.r;
-        const int n = c.r == 1 ? 5 : 9;
-        const Medida rapido = mede([] { principalEMinimapa(false); }, n);
-        const Medida base = mede([] { principalEMinimapa(true); }, n);
-        linha(c.nome, rapido, &base);
+        linhaComparada(c.nome, c.r == 1 ? 5 : 9);
     }
     reinicia();
     estado = EXIBE_ZOOM;
     zoomSimples(0.5, -0.25, -0.25);
-    if (quer("zoom x 4, flat, 1 km")) {
-        const Medida rapido = mede([] { principalEMinimapa(false); }, 9);
-        const Medida base = mede([] { principalEMinimapa(true); }, 9);
-        linha("zoom x 4, flat, 1 km", rapido, &base);
-    }
+    linhaComparada("zoom x 4, flat, 1 km", 9);
     reinicia();
     estado = EXIBE_FATIA;
     pontos[0][0] = 0;
@@ -168,31 +183,11 @@ void redesenhos(const char* titulo) {
     pontos[1][1] = 1000;
     abertura = 90;
     vetorDados();
-    if (quer("sector 90 deg x 1000 gates, flat")) {
-        const Medida rapido = mede([] { principalEMinimapa(false); }, 9);
-        const Medida base = mede([] { principalEMinimapa(true); }, 9);
-        linha("sector 90 deg x 1000 gates, flat", rapido, &base);
-    }
+    linhaComparada("sector 90 deg x 1000 gates, flat", 9);
     reinicia();
-    if (!quer("minimap alone, side panel alone, pointer move to readout, 1 km")) return;
-    const Medida disco = mede(
-        [] {
-            invalidaQuadros();
-            janela(janela_de_fundo);
-            desenhaMinimapa();
-            glFinish();
-        },
-        21);
-    linha("minimap alone, disc drawn anew", disco, nullptr);
-    const Medida painel = mede(
-        [] {
-            invalidaQuadros();
-            janela(janelaMenu);
-            desenhaPainel();
-            glFinish();
-        },
-        21);
-    linha("side panel alone", painel, nullptr);
+    linhaSozinha("minimap alone, disc drawn anew", janela_de_fundo, desenhaMinimapa);
+    linhaSozinha("side panel alone", janelaMenu, desenhaPainel);
+    if (!quer("pointer move to readout, 1 km")) return;
     // A pointer movement: readout, then the three windows it redraws.
     int x = 100;
     const auto movimento = [&x](bool base) {
@@ -247,11 +242,7 @@ int main(int argc, char** argv) {
     const char* gerador = argc > 1 ? argv[1] : "build/gerador";
     preparaAlocador(); // as the viewer does
     inciaCores();
-    char programa[] = "vorlane_bench";
-    char* argumentos[] = {programa, nullptr};
-    int n = 1;
-    glutInit(&n, argumentos);
-    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
+    iniciaGlut("vorlane_bench");
     criaJanelaPrincipal();
     criaPainelEMinimapa();
     for (int k = 0; k < 30; ++k) {

@@ -47,8 +47,5 @@ void drawEscala() {
     for (int raio : raiosDosAneis(unidadeMedidas)) circulo(raio);
 
     glColor3f(0.25f, 0.25f, 0.25f);
-    for (const Rotulo& r : rotulosDosAneis(unidadeMedidas)) {
-        glRasterPos2f(r.x, r.y);
-        drawString(r.texto.c_str(), 0);
-    }
+    for (const Rotulo& r : rotulosDosAneis(unidadeMedidas)) escreveEm(r.x, r.y, r.texto.c_str());
 }

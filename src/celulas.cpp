@@ -11,14 +11,10 @@
 #include "glclass.h"
 #include "matriz.h"
 
-namespace {
-
-void vertice(double raio, double radianos) {
+void verticePolar(double raio, double radianos) {
     glVertex3f(static_cast<float>(raio * std::cos(radianos) / RAIOS_POR_UNIDADE),
                static_cast<float>(raio * std::sin(radianos) / RAIOS_POR_UNIDADE), 0.0f);
 }
-
-} // namespace
 
 int colunasDaTabela(int sizeR) {
     switch (sizeR) {
@@ -37,10 +33,10 @@ void drawQuadradoSimples(int sizeR, int t, int r) {
     const double a2 = (d + 0.5) * GRAUS_PARA_RADIANOS;
     const double r0 = static_cast<double>(sizeR) * r;
     const double r1 = static_cast<double>(sizeR) * (r + 1);
-    vertice(r0, a1);
-    vertice(r0, a2);
-    vertice(r1, a2);
-    vertice(r1, a1);
+    verticePolar(r0, a1);
+    verticePolar(r0, a2);
+    verticePolar(r1, a2);
+    verticePolar(r1, a1);
     glEnd();
 }
 
@@ -54,13 +50,13 @@ void drawQuadrado(int sizeR, int i, int r) {
     const double r1 = static_cast<double>(sizeR) * (r + 1);
     glBegin(GL_POLYGON);
     getNewColor(sizeR, i, r);
-    vertice(r0, d1);
+    verticePolar(r0, d1);
     getNewColor(sizeR, n, r);
-    vertice(r0, d2);
+    verticePolar(r0, d2);
     getNewColor(sizeR, n, fora);
-    vertice(r1, d2);
+    verticePolar(r1, d2);
     getNewColor(sizeR, i, fora);
-    vertice(r1, d1);
+    verticePolar(r1, d1);
     glEnd();
 }
 
@@ -76,7 +72,7 @@ void drawQuadradoReal(float x, float y, float xp, float yp, int cor) {
 
 void desenhaPonto(int a, int g) {
     getNewColor(1, a, g);
-    vertice(g, anguloPolarDoAzimute(a) * GRAUS_PARA_RADIANOS);
+    verticePolar(g, anguloPolarDoAzimute(a) * GRAUS_PARA_RADIANOS);
 }
 
 // ------------------------------------------------------------ batched drawing

@@ -50,11 +50,11 @@ SetorDoCorte setorDoCorte(const unsigned limites[2][2]) {
     const unsigned ultimo = N_RAIOS - 1;
     c.rI = std::min(std::min(limites[0][1], limites[1][1]), ultimo);
     c.rF = std::min(std::max(limites[0][1], limites[1][1]), ultimo);
-    c.s = anguloPolarDoAzimute(limites[0][0]);
-    c.e = anguloPolarDoAzimute(limites[1][0]);
+    // From s through e must be the shorter way round.
+    const Arco a = ordenaArco(anguloPolarDoAzimute(limites[0][0]), anguloPolarDoAzimute(limites[1][0]));
+    c.s = a.inicio;
+    c.e = a.fim;
     c.vazio = c.s == c.e;
-    // Clockwise from s to e must be the shorter way round.
-    if (modPositivo(c.s - c.e, 360) < modPositivo(c.e - c.s, 360)) std::swap(c.s, c.e);
     return c;
 }
 

@@ -78,6 +78,8 @@ extern int janelaMenu;      // GLUT id of the side panel, 0 until it exists
 void resize(int w, int h);
 // Tunes the C library's allocator for steady redraw times; call first thing.
 void preparaAlocador();
+// glutInit with only the name `programa` as command line, then the display mode.
+void iniciaGlut(const char* programa);
 void display();
 // Draws the current view into the back buffer without swapping, so tests and
 // snapshots can read what the user sees.
@@ -102,6 +104,8 @@ void display_minimap();
 void display_bolacha_minimap();
 
 // ---- polar cells (celulas.cpp)
+// A vertex `raio` gates from the radar at `radianos` from east, scan frame.
+void verticePolar(double raio, double radianos);
 void drawQuadradoSimples(int sizeR, int t, int r);
 void drawQuadrado(int sizeR, int i, int r);
 void drawQuadradoReal(float x, float y, float xp, float yp, int cor);
@@ -129,6 +133,10 @@ void desenhaContornoSetor(double raioI, double raioF, int inicio, int fim, int a
 // Puts the view transform (scale about the centre xZero, yZero) on the modelview.
 void aplicaTransformacaoDaVista();
 void drawString(const char* s, int tamanho);
+// drawString at (x, y) of the current frame.
+void escreveEm(float x, float y, const char* s, int tamanho = 0);
+// Text colour over the graph's and table's background: white on black, black on white.
+void aplicaCorDoTexto();
 void drawPosition();
 
 #endif

@@ -16,17 +16,10 @@ struct LinhaDaGrade {
 const LinhaDaGrade GRADE[] = {{-0.5f, "0 dBZ"},  {-0.1f, "20 dBZ"}, {0.3f, "40 dBZ"}, {0.7f, "60 dBZ"},
                               {-0.3f, "10 dBZ"}, {0.1f, "30 dBZ"},  {0.5f, "50 dBZ"}, {0.9f, "70 dBZ"}};
 
-
-void corDoTexto() {
-    if (fundoEscuro()) glColor3f(1, 1, 1);
-    else glColor3f(0, 0, 0);
-}
-
 void grade() {
     for (int k = 0; k < 8; ++k) {
         if (k == 4) glColor3f(0.5f, 0.5f, 0.5f);
-        glRasterPos2f(-1, GRADE[k].y + 0.05f);
-        drawString(GRADE[k].rotulo, 0);
+        escreveEm(-1, GRADE[k].y + 0.05f, GRADE[k].rotulo);
         glBegin(GL_LINES);
         glVertex2f(-1, GRADE[k].y);
         glVertex2f(1, GRADE[k].y);
@@ -42,7 +35,7 @@ void amostra(double x, float v) {
 // n + 1 samples from x = -1 to 1; a single sample is drawn across the graph.
 template <class Valor>
 void curva(long n, Valor valor) {
-    corDoTexto();
+    aplicaCorDoTexto();
     glBegin(GL_LINE_STRIP);
     if (n <= 0) {
         amostra(-1, valor(0));
@@ -60,7 +53,7 @@ void displayReta() {
     tipo_referencia = 1;
     const float fundo = fundoEscuro() ? 0.0f : 1.0f;
     glClearColor(fundo, fundo, fundo, 0);
-    corDoTexto();
+    aplicaCorDoTexto();
     glMatrixMode(GL_MODELVIEW);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glLineWidth(1);

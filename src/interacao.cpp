@@ -54,7 +54,7 @@ namespace {
 // The full disc is drawn untransformed: there view points are scan points.
 bool vistaSemTransformacao(EstadosPossiveis anterior) { return anterior == ESPERA || anterior == SELECIONA_FATIA; }
 
-unsigned raioNaTabela(long g) { return static_cast<unsigned>(g < 0 ? 0 : g > N_RAIOS - 1 ? N_RAIOS - 1 : g); }
+unsigned raioNaTabela(long g) { return static_cast<unsigned>(limitaAoAlcance(g, 0, N_RAIOS - 1)); }
 
 int azimuteDoPonto(float xs, float ys) { return anguloPolarDoAzimute(anguloPolarDoPonto(xs, ys)); }
 
@@ -63,18 +63,29 @@ int azimuteDoPonto(float xs, float ys) { return anguloPolarDoAzimute(anguloPolar
 // ------------------------------------------------------------------ saved view
 
 namespace {
+
+void escalaECentroIniciais() {
+    escalaGlobal = 1;
+    xZero = yZero = 0;
+}
+
+void escalaECentroSalvos() {
+    escalaGlobal = escalaGlobalOld;
+    xZero = xZeroOld;
+    yZero = yZeroOld;
+}
+
 void esvaziaVistaSalva() {
     estadoAnterior = ESPERA;
     escalaGlobalOld = 1;
     xZeroOld = yZeroOld = 0;
 }
+
 } // namespace
 
 void restauraVista() {
     estado = estadoAnterior;
-    escalaGlobal = escalaGlobalOld;
-    xZero = xZeroOld;
-    yZero = yZeroOld;
+    escalaECentroSalvos();
     esvaziaVistaSalva();
 }
 
@@ -84,8 +95,7 @@ void salvaVista() {
     xZeroOld = xZero;
     yZeroOld = yZero;
     estado = ESPERA;
-    escalaGlobal = 1;
-    xZero = yZero = 0;
+    escalaECentroIniciais();
 }
 
 // ----------------------------------------------------------------------- mouse
@@ -373,14 +383,11 @@ unsigned comandoPrincipal(int valor) {
             case SELECIONA_CORTE_DE_ZOOM: restauraVista(); break;
             case ESPERA: // a profile made from the full view: back to it
                 estado = ESPERA;
-                escalaGlobal = 1;
-                xZero = yZero = 0;
+                escalaECentroIniciais();
                 esvaziaVistaSalva();
                 break;
             default: // the graph stays, with the saved scale and centre
-                escalaGlobal = escalaGlobalOld;
-                xZero = xZeroOld;
-                yZero = yZeroOld;
+                escalaECentroSalvos();
                 esvaziaVistaSalva();
                 return PRINCIPAL;
             }
@@ -416,8 +423,7 @@ unsigned comandoVisualizar(int valor) {
         }
         if (estado == SELECIONA_NUMEROS || estado == EXIBE_NUMEROS) {
             estadoAnterior = estado = ESPERA;
-            escalaGlobal = 1;
-            xZero = yZero = 0;
+            escalaECentroIniciais();
             return NENHUM;
         }
         estadoAnterior = estado;

@@ -2,6 +2,8 @@
 #include <GL/freeglut.h>
 #include <malloc.h>
 
+#include <string>
+
 #include "glclass.h"
 #include "interacao.h"
 
@@ -43,6 +45,16 @@ void preparaAlocador() {
     mallopt(M_TRIM_THRESHOLD, 256 << 20);
     mallopt(M_TOP_PAD, 64 << 20);
     mallopt(M_MMAP_THRESHOLD, 256 << 20);
+}
+
+void iniciaGlut(const char* programa) {
+    // GLUT gets a made-up command line: the program's own arguments keep
+    // their meaning and GLUT never sees them.
+    std::string nome = programa;
+    char* argumentos[] = {nome.data(), nullptr};
+    int contagem = 1;
+    glutInit(&contagem, argumentos);
+    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
 }
 
 void criaJanelaPrincipal() {

@@ -14,16 +14,14 @@ void redesenhaJanela(int janela) {
     glutPostRedisplay();
 }
 
-// The main window, then the side panel, which stays current.
-void redesenhaPrincipalEPainel() {
-    redesenhaJanela(janelaPrincipal);
-    redesenhaJanela(janelaMenu);
-}
-
+// The requested windows: the main window first, then the side panel, which
+// stays current.
 void pedidos(unsigned quais) {
     if (quais & PRINCIPAL) redesenhaJanela(janelaPrincipal);
     if (quais & PAINEL) redesenhaJanela(janelaMenu);
 }
+
+void redesenhaPrincipalEPainel() { pedidos(PRINCIPAL | PAINEL); }
 
 // The settings commands redraw the panel, then the main window, which stays current.
 void redesenhaPainelEPrincipal() {
@@ -58,11 +56,7 @@ void mouseMovimento(int x, int y) {
     glutPostRedisplay();
 }
 
-void teclado(unsigned char key, int, int) {
-    const unsigned quais = trataTecla(key);
-    if (quais == PRINCIPAL) glutPostRedisplay();
-    else if (quais) redesenhaPrincipalEPainel();
-}
+void teclado(unsigned char key, int, int) { pedidos(trataTecla(key)); }
 
 void keyboard(int key, int x, int y) {
     mousePosicao(x, y);
@@ -70,13 +64,9 @@ void keyboard(int key, int x, int y) {
     redesenhaPrincipalEPainel();
 }
 
-void menuMain(int valor) {
-    if (comandoPrincipal(valor) & PRINCIPAL) redesenhaJanela(janelaPrincipal);
-}
+void menuMain(int valor) { pedidos(comandoPrincipal(valor)); }
 
-void menuSubGraficoSelect(int valor) {
-    if (comandoVisualizar(valor) & PRINCIPAL) redesenhaJanela(janelaPrincipal);
-}
+void menuSubGraficoSelect(int valor) { pedidos(comandoVisualizar(valor)); }
 
 void menuSubGrafico(int valor) { pedidos(comandoPerfil(valor)); }
 

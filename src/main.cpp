@@ -10,13 +10,7 @@ int main(int argc, char** argv) {
     preparaAlocador();
     inciaCores();
     inciaMatriz(argc, argv);
-    // GLUT gets a made-up command line: the program's own arguments keep
-    // their meaning and GLUT never sees them.
-    char programa[] = "vorlane";
-    char* argumentosGlut[] = {programa, nullptr};
-    int contagemGlut = 1;
-    glutInit(&contagemGlut, argumentosGlut);
-    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
+    iniciaGlut("vorlane");
     criaJanelaPrincipal();
     criaMenusPrincipais();
     criaPainelEMinimapa();

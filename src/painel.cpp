@@ -15,11 +15,6 @@ void desenhaQuadroDoPainel();
 constexpr float ALTURA_DA_LINHA = 0.03125f; // one legend row
 constexpr float BASE_DA_LEGENDA = -0.8f;
 
-void texto(float x, float y, const std::string& s, int tamanho) {
-    glRasterPos2f(x, y);
-    drawString(s.c_str(), tamanho);
-}
-
 void corDaPaleta(int k) { glColor3ub(cores[k].R, cores[k].G, cores[k].B); }
 
 // Black at the bottom to white at the top, framed in white.
@@ -69,10 +64,10 @@ void drawCores() {
         else if (modo != COR_BRILHO) drawQuadradoReal(-0.2f, y, 0.4f, ALTURA_DA_LINHA, entrada);
         const std::string valor = textoSinalizado(i * 2.5 - 12.5);
         glColor3f(1, 1, 1);
-        texto(-0.6f, y, valor, 0);
+        escreveEm(-0.6f, y, valor.c_str());
         if (modo == COR_BRILHO) glColor3ub(static_cast<GLubyte>(8 * i), static_cast<GLubyte>(8 * i), static_cast<GLubyte>(8 * i));
         else corDaPaleta(entrada);
-        texto(0.25f, y, valor, 0);
+        escreveEm(0.25f, y, valor.c_str());
     }
 }
 
@@ -93,13 +88,13 @@ void desenhaQuadroDoPainel() {
     glClearColor(0, 0, 0, 0);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glColor3f(1, 1, 1);
-    texto(-0.55f, 0.5f, textoHora(matriz.getHora(), matriz.getMinuto(), matriz.getSegundo()), 3);
-    texto(-0.90625f, 0.45f, textoData(matriz.getDia(), matriz.getMes(), matriz.getAno()), 2);
-    texto(-0.96f, 0.4f, textoLocal(matriz.getLocal()), 1);
-    texto(-0.95f, 0.95f, textoQualidade(qualidadeImagem), 0);
-    texto(-0.95f, 0.9f, textoUnidades(unidadeMedidas), 0);
-    texto(-0.95f, 0.85f, textoCores(coresSuave), 0);
-    texto(-0.95f, 0.8f, textoLeitura(qualidadeR), 0);
+    escreveEm(-0.55f, 0.5f, textoHora(matriz.getHora(), matriz.getMinuto(), matriz.getSegundo()).c_str(), 3);
+    escreveEm(-0.90625f, 0.45f, textoData(matriz.getDia(), matriz.getMes(), matriz.getAno()).c_str(), 2);
+    escreveEm(-0.96f, 0.4f, textoLocal(matriz.getLocal()), 1);
+    escreveEm(-0.95f, 0.95f, textoQualidade(qualidadeImagem));
+    escreveEm(-0.95f, 0.9f, textoUnidades(unidadeMedidas));
+    escreveEm(-0.95f, 0.85f, textoCores(coresSuave));
+    escreveEm(-0.95f, 0.8f, textoLeitura(qualidadeR));
     drawCores();
 }
 

@@ -11,11 +11,7 @@
 
 namespace {
 
-void vertice(double raio, int anguloPolar) {
-    const double rad = anguloPolar * GRAUS_PARA_RADIANOS;
-    glVertex3f(static_cast<float>(raio * std::cos(rad) / RAIOS_POR_UNIDADE),
-               static_cast<float>(raio * std::sin(rad) / RAIOS_POR_UNIDADE), 0.0f);
-}
+void vertice(double raio, int anguloPolar) { verticePolar(raio, anguloPolar * GRAUS_PARA_RADIANOS); }
 
 // n one-degree segments counter-clockwise from `inicio` at `raio` gates.
 void arco(double raio, int inicio, int n) {
@@ -32,8 +28,9 @@ void segmentoRadial(int angulo, double de, double ate) {
 }
 
 void perfilArrastado(float x0, float y0, float x1, float y1) {
-    const float xs0 = x0 / escalaGlobal + xZero, ys0 = y0 / escalaGlobal + yZero;
-    const float xs1 = x1 / escalaGlobal + xZero, ys1 = y1 / escalaGlobal + yZero;
+    float xs0, ys0, xs1, ys1;
+    vistaParaVarredura(x0, y0, xs0, ys0);
+    vistaParaVarredura(x1, y1, xs1, ys1);
     const unsigned inicial = matriz.getRaioInicial(), final = matriz.getRaioFinal();
     glPushMatrix();
     aplicaTransformacaoDaVista();

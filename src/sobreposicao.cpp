@@ -12,10 +12,7 @@ constexpr float DESLOCAMENTO_PPR_X = 0.54f, DESLOCAMENTO_PPR_Y = -0.025f;
 
 void drawCidades() {
     glColor3f(0, 0, 0);
-    for (const city& c : cidade) {
-        glRasterPos2f(c.x, c.y);
-        drawString(c.nome, 0);
-    }
+    for (const city& c : cidade) escreveEm(c.x, c.y, c.nome);
 }
 
 void desenhaSobreposicaoDoSitio() {

@@ -10,10 +10,6 @@ namespace {
 constexpr float espacoX = 0.13125f; // column pitch, view frame
 constexpr float espacoY = 0.0625f;  // row pitch
 
-void texto(float x, float y, const std::string& s) {
-    glRasterPos2f(x, y);
-    drawString(s.c_str(), 0);
-}
 } // namespace
 
 void displayDados() {
@@ -21,9 +17,9 @@ void displayDados() {
     glMatrixMode(GL_MODELVIEW);
     glShadeModel(GL_FLAT);
     const bool colorido = dadosColoridos();
-    const float fundo = fundoEscuro() ? 0.0f : 1.0f, letra = 1.0f - fundo;
+    const float fundo = fundoEscuro() ? 0.0f : 1.0f;
     glClearColor(fundo, fundo, fundo, 0);
-    glColor3f(letra, letra, letra);
+    aplicaCorDoTexto();
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 
     const long inicio = inicioDaTabela(static_cast<long>(primeiroRaio) + ajusteR, matriz.getRaioInicial(),
@@ -33,13 +29,13 @@ void displayDados() {
     auto xDaColuna = [](int i) { return espacoX * i - 0.9515625f; };
     auto yDaLinha = [](int j) { return 0.9375f - espacoY * j; };
 
-    for (int i = 1; i <= COLUNAS_DA_TABELA; ++i) texto(xDaColuna(i), 0.9375f, textoCabecalhoColuna(static_cast<int>(azimute(i))));
-    texto(-0.99f, 0.9375f, textoCanto(unidadeMedidas));
-    for (int j = 1; j <= LINHAS_DA_TABELA; ++j) texto(-0.99f, yDaLinha(j), textoCabecalhoLinha(inicio + j - 1, unidadeMedidas));
+    for (int i = 1; i <= COLUNAS_DA_TABELA; ++i) escreveEm(xDaColuna(i), 0.9375f, textoCabecalhoColuna(static_cast<int>(azimute(i))).c_str());
+    escreveEm(-0.99f, 0.9375f, textoCanto(unidadeMedidas));
+    for (int j = 1; j <= LINHAS_DA_TABELA; ++j) escreveEm(-0.99f, yDaLinha(j), textoCabecalhoLinha(inicio + j - 1, unidadeMedidas).c_str());
     for (int i = 1; i <= COLUNAS_DA_TABELA; ++i)
         for (int j = 1; j <= LINHAS_DA_TABELA; ++j) {
             const float v = valorSeguro(azimute(i), inicio + j - 1);
             if (colorido) aplicaCorDoValor(v, false);
-            texto(xDaColuna(i), yDaLinha(j), textoCelula(v));
+            escreveEm(xDaColuna(i), yDaLinha(j), textoCelula(v).c_str());
         }
 }

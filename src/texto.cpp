@@ -18,9 +18,17 @@ void drawString(const char* s, int tamanho) {
     }
 }
 
+void escreveEm(float x, float y, const char* s, int tamanho) {
+    glRasterPos2f(x, y);
+    drawString(s, tamanho);
+}
+
+void aplicaCorDoTexto() {
+    if (fundoEscuro()) glColor3f(1, 1, 1);
+    else glColor3f(0, 0, 0);
+}
+
 void drawPosition() {
     glColor3f(1, 1, 1);
-    const std::string linha = textoPosicao(Graio, Gazimute, Gintensidade, unidadeMedidas);
-    glRasterPos2f(-0.99f, -0.99f);
-    drawString(linha.c_str(), 0);
+    escreveEm(-0.99f, -0.99f, textoPosicao(Graio, Gazimute, Gintensidade, unidadeMedidas).c_str());
 }

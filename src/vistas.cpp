@@ -30,18 +30,15 @@ void retanguloPreto(float x0, float y0, float x1, float y1) {
 
 void desenhaBarraDeEstado() {
     if (estado == EXIBE_NUMEROS) {
-        if (fundoEscuro()) glColor3f(1, 1, 1);
-        else glColor3f(0, 0, 0);
-        glRasterPos2f(-0.99f, -0.99f);
-        drawString(DICA, 0);
+        aplicaCorDoTexto();
+        escreveEm(-0.99f, -0.99f, DICA);
         return;
     }
     const bool grafico = estado == EXIBE_GRAFICO;
     retanguloPreto(-1, -0.95f, grafico ? 1 : -0.12f, -1);
     drawPosition();
     if (grafico) {
-        glRasterPos2f(-0.12f, -0.99f);
-        drawString(DICA, 0);
+        escreveEm(-0.12f, -0.99f, DICA);
     }
 }
 

@@ -42,11 +42,7 @@ public:
     void SetUp() override {
         inciaCores();
         carregaVarreduraDeTeste();
-        char programa[] = "testes_gl";
-        char* argv[] = {programa, nullptr};
-        int argc = 1;
-        glutInit(&argc, argv);
-        glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
+        iniciaGlut("testes_gl");
         criaJanelaPrincipal();
         // Let the server map the window before anything is read back.
         for (int k = 0; k < 30; ++k) {
