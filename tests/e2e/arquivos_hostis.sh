@@ -46,7 +46,7 @@ aceita() {
   kill "$pid"
   wait "$pid" 2>/dev/null || true
   [ ! -s err ] || falha "$1: stderr $(head -c 300 err)"
-  for _ in $(seq 1 50); do [ -z "$(xdotool search --onlyvisible --name '^VORLANE$' 2>/dev/null)" ] && break; sleep 0.1; done
+  ate_que sem_janela VORLANE || true
 }
 
 for f in vazio.dat preambulo.dat lixo.dat linha10mb.dat diretorio.dat; do recusa "$f"; done

@@ -135,6 +135,14 @@ ate_que() {
   return 1
 }
 
+# As ate_que, for a condition written as one shell string: its command
+# substitutions run afresh on every try (ate_que test "$(...)" would not).
+ate_que_avalia() { ate_que eval "$1"; }
+
+# True when no window titled exactly $1 is visible (a killed viewer's window
+# may outlive its process for a moment): ate_que sem_janela VORLANE.
+sem_janela() { [ -z "$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null)" ]; }
+
 # Captures window $1 into $2 until it differs from image $3 by more than $4
 # pixels (mais) or by fewer (menos).
 difere_mais() { captura "$1" "$2"; [ "$(diferenca "$3" "$2")" -gt "$4" ]; }

@@ -34,7 +34,7 @@ escolhe "$P" 320 320 1 1
 arrasta "$P" 420 200 500 300
 mkdir "$TMP/radar/BRU050301143000.243km40-84"
 escolhe "$P" 320 320 3 1
-ate_que test "$(wc -l <"$TMP/stderr")" -ge 2 || falha "sem mensagens: $(cat "$TMP/stderr")"
+ate_que_avalia 'test "$(wc -l <"$TMP/stderr")" -ge 2' || falha "sem mensagens: $(cat "$TMP/stderr")"
 [ "$(grep -c '^vorlane: .*BRU050301143000.dat-0003.tif' "$TMP/stderr")" -eq 1 ] || falha "mensagem da imagem: $(cat "$TMP/stderr")"
 [ "$(grep -c '^vorlane: .*BRU050301143000.243km40-84' "$TMP/stderr")" -eq 1 ] || falha "mensagem do texto: $(cat "$TMP/stderr")"
 [ "$(wc -l <"$TMP/stderr")" -eq 2 ] || falha "mensagens demais: $(cat "$TMP/stderr")"

@@ -25,7 +25,7 @@ abre "$longo/BRU050301143000.dat"
 P=$(espera_janela VORLANE)
 exporta_e_confere "$P" "$TMP/$longo" BRU050301143000
 kill "$VORLANE_PID"; wait "$VORLANE_PID" 2>/dev/null || true
-ate_que test -z "$(xdotool search --onlyvisible --name '^VORLANE$' 2>/dev/null)"
+ate_que sem_janela VORLANE
 
 # 2. Spaces and Latin-1 / UTF-8 bytes in the directory and the file name.
 estranho=$'meus dados \xe9 \xc3\xa7' arquivo=$'BRU 0503 \xe1.dat'
@@ -35,7 +35,7 @@ abre "$estranho/$arquivo"
 P=$(espera_janela VORLANE)
 exporta_e_confere "$P" "$TMP/$estranho" "${arquivo%.dat}"
 kill "$VORLANE_PID"; wait "$VORLANE_PID" 2>/dev/null || true
-ate_que test -z "$(xdotool search --onlyvisible --name '^VORLANE$' 2>/dev/null)"
+ate_que sem_janela VORLANE
 
 # 3. The scan's directory disappears after start-up.
 mkdir "$TMP/some"
@@ -47,7 +47,7 @@ escolhe "$P" 320 320 3 0 0
 escolhe "$P" 320 320 1 1
 arrasta "$P" 420 200 500 300
 escolhe "$P" 320 320 3 1
-ate_que test "$(wc -l <"$TMP/stderr")" -eq 2 || falha "mensagens: $(cat "$TMP/stderr")"
+ate_que_avalia 'test "$(wc -l <"$TMP/stderr")" -eq 2' || falha "mensagens: $(cat "$TMP/stderr")"
 [ "$(grep -c '^vorlane: ' "$TMP/stderr")" -eq 2 ] || falha "mensagens: $(cat "$TMP/stderr")"
 vivo
 echo ok

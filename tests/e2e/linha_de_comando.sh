@@ -12,7 +12,7 @@ captura "$id" "$TMP/janela.png"
 [ "$(pixel "$TMP/janela.png" 5 5)" = "153 153 153" ] || falha "fundo $(pixel "$TMP/janela.png" 5 5)"
 kill "$VORLANE_PID"
 wait "$VORLANE_PID" 2>/dev/null || true
-for _ in $(seq 1 50); do [ -z "$(xdotool search --onlyvisible --name '^VORLANE$' 2>/dev/null)" ] && break; sleep 0.1; done
+ate_que sem_janela VORLANE || true
 
 # A first gate given as argument replaces the name's, even one out of range.
 cp "$FONTE/tests/data/minimo.dat" "$TMP/PPR050301003014.500km.dat"
@@ -21,7 +21,7 @@ espera_janela VORLANE >/dev/null
 [ ! -s "$TMP/stderr" ] || falha "500 km com 40: $(cat "$TMP/stderr")"
 kill "$VORLANE_PID"
 wait "$VORLANE_PID" 2>/dev/null || true
-for _ in $(seq 1 50); do [ -z "$(xdotool search --onlyvisible --name '^VORLANE$' 2>/dev/null)" ] && break; sleep 0.1; done
+ate_que sem_janela VORLANE || true
 
 falha_de_partida() {
   local esperado=$1; shift

@@ -108,9 +108,9 @@ xdotool windowsize "$P" 640 640
 LARGURA=640 ALTURA=640
 antes=$(ls "$TMP/radar" | grep -c '\.tif$' || true)
 escolhe "$P" 320 320 3 0 0
-ate_que test "$(ls "$TMP/radar" | grep -c '\.tif$')" -gt "$antes" || falha "sem TIFF final"
+ate_que_avalia 'test "$(ls "$TMP/radar" | grep -c "\.tif$")" -gt "$antes"' || falha "sem TIFF final"
 ultimo=$(ls "$TMP/radar"/*.tif | sort | tail -n 1)
-ate_que test "$(identify -format '%w %h' "$ultimo" 2>/dev/null)" = "640 640" || falha "TIFF final invalido: $ultimo"
+ate_que_avalia 'test "$(identify -format "%w %h" "$ultimo" 2>/dev/null)" = "640 640"' || falha "TIFF final invalido: $ultimo"
 vivo
 [ ! -s "$TMP/stderr" ] || ! grep -qE 'Sanitizer|runtime error' "$TMP/stderr" || falha "relatorio: $(head -c 2000 "$TMP/stderr")"
 
