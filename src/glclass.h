@@ -84,6 +84,10 @@ void display();
 // Draws the current view into the back buffer without swapping, so tests and
 // snapshots can read what the user sees.
 void desenhaPrincipal();
+// desenhaPrincipal for reading back (snapshots): when the window's size
+// has not been through a swap yet, a frame is swapped first so the buffers
+// have the window's size.
+void desenhaPrincipalNoTamanhoReal();
 // The next desenhaPrincipal draws the view anew instead of reusing the last one.
 void invalidaVistaPrincipal();
 void displayBolacha();

@@ -56,8 +56,11 @@ void display_bolacha_minimap() {
     desenhaSobreposicaoDoSitio();
 }
 
+namespace {
+QuadroGuardado disco; // the disc, drawn again only when its inputs change
+} // namespace
+
 void desenhaMinimapa() {
-    static QuadroGuardado disco; // the disc, drawn again only when its inputs change
     glMatrixMode(GL_MODELVIEW);
     glShadeModel(qualidadeImagem == BOA ? GL_SMOOTH : GL_FLAT);
     const ChaveDoDisco chave = chaveDoDisco();
@@ -72,5 +75,11 @@ void desenhaMinimapa() {
 
 void display_minimap() {
     desenhaMinimapa();
+    GLint v[4];
+    glGetIntegerv(GL_VIEWPORT, v);
+    const bool novoTamanho = !disco.tamanhoTrocado(v[2], v[3]);
     glutSwapBuffers();
+    disco.trocou(v[2], v[3]);
+    // A first frame at a new size may have gone into buffers of the old size.
+    if (novoTamanho && v[2] > 0 && v[3] > 0) glutPostRedisplay();
 }

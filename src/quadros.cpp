@@ -11,14 +11,18 @@ std::vector<QuadroGuardado*>& todos() {
     static std::vector<QuadroGuardado*> lista;
     return lista;
 }
+
+bool reusoLigado = true;
 } // namespace
 
 void invalidaQuadros() {
     for (QuadroGuardado* q : todos()) q->invalida();
 }
 
+void reusaQuadros(bool sim) { reusoLigado = sim; }
+
 bool QuadroGuardado::reutiliza(const void* chave, std::size_t tamanho, int w, int h) {
-    if (!valido || w != largura || h != altura || tamanho != chaveGuardada.size() ||
+    if (!reusoLigado || !valido || w != largura || h != altura || tamanho != chaveGuardada.size() ||
         std::memcmp(chave, chaveGuardada.data(), tamanho) != 0)
         return false;
     // One texel per pixel: a quad over the whole viewport, nearest texels.
@@ -50,11 +54,14 @@ bool QuadroGuardado::reutiliza(const void* chave, std::size_t tamanho, int w, in
     return true;
 }
 
-void QuadroGuardado::guarda(const void* chave, std::size_t tamanho, int w, int h) {
-    if (w <= 0 || h <= 0) {
-        valido = false;
-        return;
-    }
+void QuadroGuardado::trocou(int w, int h) {
+    larguraTrocada = w;
+    alturaTrocada = h;
+}
+
+bool QuadroGuardado::guarda(const void* chave, std::size_t tamanho, int w, int h) {
+    valido = false;
+    if (w <= 0 || h <= 0 || !tamanhoTrocado(w, h)) return false;
     if (textura == 0) {
         glGenTextures(1, &textura);
         todos().push_back(this);
@@ -73,4 +80,5 @@ void QuadroGuardado::guarda(const void* chave, std::size_t tamanho, int w, int h
     const unsigned char* bytes = static_cast<const unsigned char*>(chave);
     chaveGuardada.assign(bytes, bytes + tamanho);
     valido = true;
+    return true;
 }

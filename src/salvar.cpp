@@ -54,7 +54,7 @@ void menuTiff(int value) {
     if (compressao == 0) return;
     const std::string nome = imageName();
     // Redraw the view into the buffer that is read, so the file is what the user sees.
-    desenhaPrincipal();
+    desenhaPrincipalNoTamanhoReal();
     glFinish();
     glReadBuffer(GL_BACK);
     writetiff(nome.c_str(), "Arquivo gerado pelo OpenGL", 0, 0, static_cast<int>(width),

@@ -170,9 +170,32 @@ void desenhaPrincipal() {
     desenhaBarraDeEstado();
 }
 
+namespace {
+
+// Swaps the main window's buffers. The first frame at a new size may have
+// gone into buffers of the old size: then one more frame is drawn at once.
+void trocaPrincipal() {
+    const int w = static_cast<int>(width), h = static_cast<int>(height);
+    const bool novoTamanho = !quadroPrincipal.tamanhoTrocado(w, h);
+    glutSwapBuffers();
+    quadroPrincipal.trocou(w, h);
+    if (novoTamanho && w > 0 && h > 0) glutPostRedisplay();
+}
+
+} // namespace
+
+void desenhaPrincipalNoTamanhoReal() {
+    const int w = static_cast<int>(width), h = static_cast<int>(height);
+    if (!quadroPrincipal.tamanhoTrocado(w, h)) {
+        desenhaPrincipal();
+        trocaPrincipal();
+    }
+    desenhaPrincipal();
+}
+
 void display() {
     desenhaPrincipal();
-    glutSwapBuffers();
+    trocaPrincipal();
     // The minimap always follows the main window.
     if (janela_de_fundo != 0) {
         glutSetWindow(janela_de_fundo);
