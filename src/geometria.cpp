@@ -28,8 +28,11 @@ long raioDaDistancia(double d) { return arredonda(d * RAIOS_POR_UNIDADE); }
 long raioDoPonto(float x, float y) { return raioDaDistancia(std::sqrt(static_cast<double>(x) * x + static_cast<double>(y) * y)); }
 
 int anguloPolarDoPonto(float x, float y) {
-    const double graus = std::atan2(y, x) * GRAUS_POR_RADIANO + 0.5;
-    return static_cast<int>(modPositivo(static_cast<long>(graus) + 360, 360));
+    // Rounded down after +0.5 on both sides of east: the nearest whole
+    // degree, which is the cell drawn there (a cell spans d - 0.5 .. d + 0.5).
+    // Truncation toward zero would name the neighbouring cell south of east.
+    const double graus = std::floor(std::atan2(y, x) * GRAUS_POR_RADIANO + 0.5);
+    return static_cast<int>(modPositivo(static_cast<long>(graus), 360));
 }
 
 Arco ordenaArco(int a0, int a1) {

@@ -23,7 +23,8 @@ long arredonda(double v);
 // Gate of a scan-frame distance: trunc(d * 2000 + 0.5), saturated far away.
 long raioDaDistancia(double d);
 long raioDoPonto(float x, float y);
-// Polar angle of a point in 0..359 (atan2 in single precision, +0.5, truncation).
+// Polar angle of a point in 0..359: atan2 in single precision, rounded to the
+// nearest whole degree (halves counter-clockwise), the angle of the cell drawn there.
 int anguloPolarDoPonto(float x, float y);
 
 // Two angles in order so that the counter-clockwise span from the first to

@@ -6,13 +6,16 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <sstream>
 
 #include "ambiente.h"
 #include "cidades.h"
 #include "cores.h"
 #include "glauxiliar.h"
 #include "glclass.h"
+#include "interacao.h"
 #include "matriz.h"
+#include "quadros.h"
 
 namespace {
 
@@ -354,25 +357,24 @@ TEST_F(Vistas, SetorArrastadoGuardaRaiosEAngulos) {
         xSelecaoAtual = static_cast<float>(xPolar(r1, a1)), ySelecaoAtual = static_cast<float>(yPolar(r1, a1));
         renderiza();
     };
-    // atan2 gives -11: trunc(-10.5) = -10, so polar 350.
+    // -11 degrees is polar 349, the cell drawn there.
     arrasta(0.3, -11, 0.5, 10);
     EXPECT_EQ(raioItemp, 600u);
     EXPECT_EQ(raioFtemp, 1000u);
-    EXPECT_EQ(anguloItemp, 350u);
+    EXPECT_EQ(anguloItemp, 349u);
     EXPECT_EQ(anguloFtemp, 10u);
     esperaTracejado(radial(10, 0.32, 0.48));
-    esperaTracejado(radial(350, 0.32, 0.48));
+    esperaTracejado(radial(349, 0.32, 0.48));
     // The other way round, dragging inwards: same arc, radii swapped.
     arrasta(0.5, 10, 0.3, -11);
     EXPECT_EQ(raioItemp, 1000u);
     EXPECT_EQ(raioFtemp, 600u);
-    EXPECT_EQ(anguloItemp, 350u);
+    EXPECT_EQ(anguloItemp, 349u);
     EXPECT_EQ(anguloFtemp, 10u);
-    // atan2 gives -10: trunc(-9.5) = -9, so polar 351; the arc runs 351 to 20.
     arrasta(0.25, -10, 0.1, 20);
     EXPECT_EQ(raioItemp, 500u);
     EXPECT_EQ(raioFtemp, 200u);
-    EXPECT_EQ(anguloItemp, 351u);
+    EXPECT_EQ(anguloItemp, 350u);
     EXPECT_EQ(anguloFtemp, 20u);
 }
 
@@ -387,4 +389,37 @@ TEST_F(Vistas, PerfilRadialTracejadoAteOFimDoAlcance) {
     EXPECT_EQ(radial(20, 0.52, 0.75).comPreto, 0);
     EXPECT_EQ(radial(20, 0.05, 0.28).comPreto, 0);
     EXPECT_EQ(radial(40, 0.32, 0.48).comPreto, 0);
+}
+
+// The readout names the row of the cell drawn under the pointer, in every
+// direction: rows cycle through three colours, so a neighbouring row shows.
+TEST_F(Vistas, LeituraNomeiaACelulaDesenhadaEmTodoAzimute) {
+    std::string varredura = "tres cores\n";
+    const char* const VALORES[] = {"10.0", "30.0", "50.0"};
+    for (int a = 0; a < 360; ++a) {
+        varredura += "# Az: " + std::to_string((a + 359) % 360) + " graus\n";
+        for (int g = 0; g < 2000; ++g) varredura += std::string(" ") + VALORES[a % 3];
+        varredura += "\n";
+    }
+    new (&matriz) Matriz();
+    ASSERT_EQ(matriz.setRaioInicial("0"), 0);
+    std::istringstream entrada(varredura);
+    ASSERT_EQ(matriz.leVarredura(entrada), ResultadoLeitura::OK);
+    invalidaQuadros();
+    renderiza();
+    for (int a = 0; a < 360; ++a)
+        for (double desvio : {0.0, -0.35, 0.35}) { // centre and near both edges of the cell
+            if (desvio == 0 && a % 30 == 0) continue; // a spoke is drawn there
+            const double graus = (450 - a) % 360 + desvio;
+            const int c = coluna(xPolar(0.9, graus)), r = linha(yPolar(0.9, graus));
+            int mx, my;
+            float xv, yv;
+            ASSERT_TRUE(pixelParaVista(c, r, 640, 640, mx, my, xv, yv));
+            atualizaLeitura(xv, yv);
+            ASSERT_EQ(Gazimute, static_cast<unsigned>(a)) << "pixel " << c << "," << r << " desvio " << desvio;
+            CorAmostra cor;
+            corDoValor(matriz.getTabela(static_cast<int>(Gazimute), 1800), COR_MEDIO, UsoDaCor::MAPA, cor);
+            EXPECT_TRUE(cores_proximas(pixelLido(c, r), {cor.b[0], cor.b[1], cor.b[2]}, 1)) << a << " " << desvio << texto(pixelLido(c, r));
+        }
+    carregaVarreduraDeTeste();
 }

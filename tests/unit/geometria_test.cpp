@@ -59,9 +59,11 @@ TEST(Pontos, RaioEAnguloPolar) {
     EXPECT_EQ(anguloPolarDoPonto(0, 0), 0);
     EXPECT_EQ(anguloPolarDoPonto(0, 1), 90);
     EXPECT_EQ(anguloPolarDoPonto(-1, 0), 180);
-    // Truncation toward zero: -10.7 degrees gives 350, not 349.
-    const float t = static_cast<float>(-10.7 * M_PI / 180);
-    EXPECT_EQ(anguloPolarDoPonto(std::cos(t), std::sin(t)), 350);
+    // The nearest degree on both sides of east: -10.7 is 349 (the cell drawn there), -10.3 is 350.
+    for (const auto& [graus, esperado] : {std::pair{-10.7, 349}, {-10.3, 350}, {-0.4, 0}, {10.7, 11}, {-179.6, 180}}) {
+        const float t = static_cast<float>(graus * M_PI / 180);
+        EXPECT_EQ(anguloPolarDoPonto(std::cos(t), std::sin(t)), esperado) << graus;
+    }
     EXPECT_GE(raioDoPonto(1e30f, 1e30f), 1000000000L);
     EXPECT_EQ(anguloPolarDoAzimute(0), 90);
     EXPECT_EQ(anguloPolarDoAzimute(90), 0);
@@ -86,8 +88,8 @@ TEST(Setores, OrdemDoArcoMaisCurto) {
 }
 
 TEST(Setores, ArrastoNoDiscoInteiro) {
-    // -10.7 degrees rounds (toward zero from -10.2) to polar angle 350.
-    const float r350x = 0.5f * std::cos(-10.7 * M_PI / 180), r350y = 0.5f * std::sin(-10.7 * M_PI / 180);
+    // -10.3 degrees rounds to polar angle 350.
+    const float r350x = 0.5f * std::cos(-10.3 * M_PI / 180), r350y = 0.5f * std::sin(-10.3 * M_PI / 180);
     const float r10x = 0.25f * std::cos(10 * M_PI / 180), r10y = 0.25f * std::sin(10 * M_PI / 180);
     const SetorArrastado s = setorDoArrasto(r350x, r350y, r10x, r10y);
     EXPECT_EQ(s.raioI, 1000u);

