@@ -53,10 +53,13 @@ SetorDoCorte setorDoCorte(const unsigned limites[2][2]) {
     const unsigned ultimo = N_RAIOS - 1;
     c.rI = std::min(std::min(limites[0][1], limites[1][1]), ultimo);
     c.rF = std::min(std::max(limites[0][1], limites[1][1]), ultimo);
-    // From s through e must be the shorter way round.
-    const Arco a = ordenaArco(anguloPolarDoAzimute(limites[0][0]), anguloPolarDoAzimute(limites[1][0]));
-    c.s = a.inicio;
-    c.e = a.fim;
+    // The sector runs counter-clockwise from the first limit's polar angle to
+    // the second's, the shorter way (at exactly 180 degrees, from the first:
+    // the half the outline and the view box show), i.e. clockwise in azimuth
+    // from the second limit to the first.
+    const Arco a = ordenaArco(static_cast<int>(limites[0][0] % 360), static_cast<int>(limites[1][0] % 360));
+    c.s = anguloPolarDoAzimute(a.fim);
+    c.e = anguloPolarDoAzimute(a.inicio);
     c.vazio = c.s == c.e;
     return c;
 }

@@ -132,8 +132,9 @@ void drawCidades();
 // Map outline and city labels placed for `lugar` (nothing for an unknown site).
 void desenhaSobreposicaoDoSitio();
 void drawSelecao(float x0, float y0, float x1, float y1);
-// Inner arc, radial at `fim`, outer arc, radial at `inicio` (gates, polar degrees).
-void desenhaContornoSetor(double raioI, double raioF, int inicio, int fim, int abertura);
+// Inner arc of `abertura` degrees counter-clockwise from `inicio`, radial,
+// outer arc, radial back (gates, polar degrees), as one closed line.
+void desenhaContornoSetor(double raioI, double raioF, int inicio, int abertura);
 // Puts the view transform (scale about the centre xZero, yZero) on the modelview.
 void aplicaTransformacaoDaVista();
 void drawString(const char* s, int tamanho);

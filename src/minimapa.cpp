@@ -43,7 +43,7 @@ void marcaDaVista() {
     } else if (tipo_referencia == 3) {
         const int abertura = static_cast<int>((anguloFtemp - anguloItemp + 360) % 360);
         desenhaContornoSetor(static_cast<double>(raioItemp) + ajusteR, static_cast<double>(raioFtemp) + ajusteR,
-                             static_cast<int>(anguloItemp) + ajusteA, static_cast<int>(anguloFtemp) + ajusteA, abertura);
+                             static_cast<int>(anguloItemp) + ajusteA, abertura);
     }
 }
 

@@ -18,10 +18,13 @@ int angulo(long linha) { return anguloPolarDoAzimute(modPositivo(linha, 360)); }
 bool regiaoDaExportacao(int& ori, int& orf, int& oti, int& otf) {
     switch (estado) {
     case EXIBE_FATIA:
+        // The export's rows run clockwise from the row of its first angle:
+        // the sector's second limit comes first, so that at exactly 180
+        // degrees the half exported is the half shown.
         ori = static_cast<int>(pontos[0][1]);
         orf = static_cast<int>(pontos[1][1]);
-        oti = static_cast<int>(pontos[0][0]);
-        otf = static_cast<int>(pontos[1][0]);
+        oti = static_cast<int>(pontos[1][0]);
+        otf = static_cast<int>(pontos[0][0]);
         return true;
     case EXIBE_GRAFICO:
         if (isLinha) {

@@ -13,18 +13,12 @@ namespace {
 
 void vertice(double raio, int anguloPolar) { verticePolar(raio, anguloPolar * GRAUS_PARA_RADIANOS); }
 
-// n one-degree segments counter-clockwise from `inicio` at `raio` gates.
-void arco(double raio, int inicio, int n) {
-    for (int k = 0; k < n; ++k) {
-        const int u = static_cast<int>(modPositivo(inicio + k, 360));
-        vertice(raio, u);
-        vertice(raio, (u + 1) % 360);
-    }
-}
-
-void segmentoRadial(int angulo, double de, double ate) {
-    vertice(de, angulo);
-    vertice(ate, angulo);
+// The n + 1 vertices of an arc of n one-degree steps counter-clockwise from
+// `inicio` at `raio` gates, from its start (or from its end, `inverso`).
+// Drawn as part of one strip, so a dash pattern runs along the whole arc
+// instead of restarting on every degree (which hid arcs of small radius).
+void verticesDoArco(double raio, int inicio, int n, bool inverso = false) {
+    for (int k = 0; k <= n; ++k) vertice(raio, static_cast<int>(modPositivo(inicio + (inverso ? n - k : k), 360)));
 }
 
 void perfilArrastado(float x0, float y0, float x1, float y1) {
@@ -34,7 +28,7 @@ void perfilArrastado(float x0, float y0, float x1, float y1) {
     const unsigned inicial = matriz.getRaioInicial(), final = matriz.getRaioFinal();
     glPushMatrix();
     aplicaTransformacaoDaVista();
-    glBegin(GL_LINES);
+    glBegin(GL_LINE_STRIP);
     if (isLinha) {
         long rA = limitaAoAlcance(raioDoPonto(xs0, ys0), inicial, final);
         long rB = limitaAoAlcance(raioDoPonto(xs1, ys1), inicial, final);
@@ -42,11 +36,15 @@ void perfilArrastado(float x0, float y0, float x1, float y1) {
             rA = inicial;
             rB = final;
         }
-        segmentoRadial(anguloPolarDoPonto(xs0, ys0), rA, rB);
+        vertice(rA, anguloPolarDoPonto(xs0, ys0));
+        vertice(rB, anguloPolarDoPonto(xs0, ys0));
     } else {
+        // Ordered by azimuth as the profile will be (at exactly 180 degrees,
+        // clockwise from the press point), drawn counter-clockwise from its end.
         const long r = limitaAoAlcance(raioDoPonto(xs0, ys0), inicial, final);
-        const Arco a = ordenaArco(anguloPolarDoPonto(xs0, ys0), anguloPolarDoPonto(xs1, ys1));
-        arco(r, a.inicio, a.abertura);
+        const Arco a = ordenaArco(anguloPolarDoAzimute(anguloPolarDoPonto(xs0, ys0)),
+                                  anguloPolarDoAzimute(anguloPolarDoPonto(xs1, ys1)));
+        verticesDoArco(r, anguloPolarDoAzimute(a.fim), a.abertura);
     }
     glEnd();
     glPopMatrix();
@@ -54,12 +52,11 @@ void perfilArrastado(float x0, float y0, float x1, float y1) {
 
 } // namespace
 
-void desenhaContornoSetor(double raioI, double raioF, int inicio, int fim, int abertura) {
-    glBegin(GL_LINES);
-    arco(raioI, inicio, abertura);
-    segmentoRadial(fim, raioI, raioF);
-    arco(raioF, inicio, abertura);
-    segmentoRadial(inicio, raioF, raioI);
+void desenhaContornoSetor(double raioI, double raioF, int inicio, int abertura) {
+    // One closed strip: inner arc, radial at its end, outer arc back, radial at `inicio`.
+    glBegin(GL_LINE_LOOP);
+    verticesDoArco(raioI, inicio, abertura);
+    verticesDoArco(raioF, inicio, abertura, true);
     glEnd();
 }
 
@@ -80,7 +77,7 @@ void drawSelecao(float x0, float y0, float x1, float y1) {
     case 2: {
         const SetorArrastado s = setorDoArrasto(x0, y0, x1, y1);
         registraSetor(s);
-        desenhaContornoSetor(s.raioI, s.raioF, s.arco.inicio, s.arco.fim, s.arco.abertura);
+        desenhaContornoSetor(s.raioI, s.raioF, s.arco.inicio, s.arco.abertura);
         break;
     }
     case 3: perfilArrastado(x0, y0, x1, y1); break;

@@ -72,6 +72,16 @@ Tracejado tracejado(double x0, double y0, double x1, double y1) {
 Tracejado radial(double graus, double r0, double r1) {
     return tracejado(xPolar(r0, graus), yPolar(r0, graus), xPolar(r1, graus), yPolar(r1, graus));
 }
+// The same along an arc at radius r (view frame) from polar angle a0 to a1, degrees.
+Tracejado arco(double r, double a0, double a1) {
+    const int n = static_cast<int>(std::fabs(a1 - a0) * M_PI / 180 * r * 320);
+    Tracejado t;
+    for (int k = 0; k <= n; ++k) {
+        const double a = a0 + (a1 - a0) * k / n;
+        perto(xPolar(r, a), yPolar(r, a), preto) ? ++t.comPreto : ++t.semPreto;
+    }
+    return t;
+}
 void esperaTracejado(const Tracejado& t) {
     const int n = t.comPreto + t.semPreto;
     EXPECT_GE(t.comPreto, n / 4);
@@ -422,4 +432,25 @@ TEST_F(Vistas, LeituraNomeiaACelulaDesenhadaEmTodoAzimute) {
             EXPECT_TRUE(cores_proximas(pixelLido(c, r), {cor.b[0], cor.b[1], cor.b[2]}, 1)) << a << " " << desvio << texto(pixelLido(c, r));
         }
     carregaVarreduraDeTeste();
+}
+
+// Dashes run along whole arcs: an arc of short one-degree steps (small radius)
+// still shows. At exactly 180 degrees an angular profile is outlined on the
+// half it will plot: clockwise in azimuth from the press point.
+TEST_F(Vistas, ArcosTracejadosPequenosEPerfilDe180Graus) {
+    tracking = true, figure.kind = 2;
+    xSelecaoInicial = static_cast<float>(xPolar(0.06, 20)), ySelecaoInicial = static_cast<float>(yPolar(0.06, 20));
+    xSelecaoAtual = static_cast<float>(xPolar(0.3, 60)), ySelecaoAtual = static_cast<float>(yPolar(0.3, 60));
+    renderiza();
+    // Visible all along (dashes two pixels apart are always within a pixel).
+    auto visivel = [](const Tracejado& t) { EXPECT_GE(t.comPreto, 3 * (t.comPreto + t.semPreto) / 4) << t.semPreto; };
+    visivel(arco(0.06, 24, 56)); // 0.3 px per degree
+    visivel(arco(0.3, 24, 56));
+
+    figure.kind = 3, isLinha = false; // from azimuth 0 (north) to 180 (south) at gate 600
+    xSelecaoInicial = 0, ySelecaoInicial = 0.3f;
+    xSelecaoAtual = 0, ySelecaoAtual = -0.5f;
+    renderiza();
+    visivel(arco(0.3, -80, 80)); // the east half
+    EXPECT_EQ(arco(0.3, 100, 260).comPreto, 0);
 }

@@ -115,11 +115,17 @@ TEST(Setores, CorteEntreLimites) {
     c = setorDoCorte(q);
     EXPECT_EQ(c.s, 350);
     EXPECT_EQ(c.azimutes(), 21);
-    // 180 apart: clockwise from the azimuth of the first limit.
+    // 180 apart: counter-clockwise from the first limit, as outlined: polar
+    // 90 to 270 is the west half (azimuths 180..360), polar 180 to 0 the south.
     unsigned r[2][2] = {{90, 10}, {270, 20}};
     c = setorDoCorte(r);
-    EXPECT_EQ(c.s, 0);
-    EXPECT_EQ(c.e, 180);
+    EXPECT_EQ(c.s, 180);
+    EXPECT_EQ(c.e, 0);
+    unsigned sul[2][2] = {{180, 10}, {0, 20}};
+    c = setorDoCorte(sul);
+    EXPECT_EQ(c.s, 90);
+    EXPECT_EQ(c.e, 270);
+    EXPECT_EQ(c.azimutes(), 181);
     unsigned v[2][2] = {{45, 10}, {45, 900}};
     EXPECT_TRUE(setorDoCorte(v).vazio);
     // Gates beyond the table are bounded to it.

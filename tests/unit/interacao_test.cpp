@@ -682,7 +682,10 @@ TEST_F(Comandos, RegiaoDaExportacao) {
     };
     pontos[0][0] = 350, pontos[0][1] = 496, pontos[1][0] = 10, pontos[1][1] = 996;
     estado = EXIBE_FATIA;
-    EXPECT_EQ(regiao(), (std::vector<int>{496, 996, 350, 10}));
+    EXPECT_EQ(regiao(), (std::vector<int>{496, 996, 10, 350}));
+    // 180 apart: rows from the row of the first angle (90) clockwise to 270, the south shown.
+    pontos[0][0] = 180, pontos[1][0] = 0;
+    EXPECT_EQ(regiao(), (std::vector<int>{496, 996, 0, 180}));
     estado = EXIBE_GRAFICO;
     selecao[0] = 100, selecao[1] = 300, selecao[2] = 45;
     ajusteR = 10, ajusteA = 5; // azimuth 50 is polar 40
