@@ -1,7 +1,10 @@
 // The main window: view state, its creation and the reshape callback.
 #include <GL/freeglut.h>
+#include <X11/Xlib.h>
 #include <malloc.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "glclass.h"
@@ -48,6 +51,16 @@ void preparaAlocador() {
 }
 
 void iniciaGlut(const char* programa) {
+    // Without a display GLUT would end the program with a message of its
+    // own; say it in one line of ours, with the same status.
+    Display* tela = XOpenDisplay(nullptr);
+    if (tela == nullptr) {
+        const char* nome = std::getenv("DISPLAY");
+        std::fprintf(stderr, "vorlane: nao foi possivel abrir o display '%s': o visualizador precisa de uma sessao grafica\n",
+                     nome ? nome : "");
+        std::exit(1);
+    }
+    XCloseDisplay(tela);
     // GLUT gets a made-up command line: the program's own arguments keep
     // their meaning and GLUT never sees them.
     std::string nome = programa;
