@@ -2,7 +2,9 @@
 // shared with the minimap.
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "geometria.h"
 #include "glclass.h"
@@ -11,14 +13,79 @@
 
 namespace {
 
-void vertice(double raio, int anguloPolar) { verticePolar(raio, anguloPolar * GRAUS_PARA_RADIANOS); }
+struct Ponto {
+    double x, y;
+};
 
-// The n + 1 vertices of an arc of n one-degree steps counter-clockwise from
+Ponto polar(double raio, int anguloPolar) {
+    const double a = anguloPolar * GRAUS_PARA_RADIANOS;
+    return {raio * std::cos(a) / RAIOS_POR_UNIDADE, raio * std::sin(a) / RAIOS_POR_UNIDADE};
+}
+
+// The n + 1 points of an arc of n one-degree steps counter-clockwise from
 // `inicio` at `raio` gates, from its start (or from its end, `inverso`).
-// Drawn as part of one strip, so a dash pattern runs along the whole arc
-// instead of restarting on every degree (which hid arcs of small radius).
-void verticesDoArco(double raio, int inicio, int n, bool inverso = false) {
-    for (int k = 0; k <= n; ++k) vertice(raio, static_cast<int>(modPositivo(inicio + (inverso ? n - k : k), 360)));
+void arco(std::vector<Ponto>& linha, double raio, int inicio, int n, bool inverso = false) {
+    for (int k = 0; k <= n; ++k) linha.push_back(polar(raio, static_cast<int>(modPositivo(inicio + (inverso ? n - k : k), 360))));
+}
+
+// Inner arc, radial at its end, outer arc back, radial to the start: one closed line.
+std::vector<Ponto> contornoSetor(double raioI, double raioF, int inicio, int abertura) {
+    std::vector<Ponto> linha;
+    arco(linha, raioI, inicio, abertura);
+    arco(linha, raioF, inicio, abertura, true);
+    linha.push_back(linha.front());
+    return linha;
+}
+
+// The outline's pattern, two pixels off then two on, running along the whole
+// line through all its corners, so short pieces (the one-degree steps of an
+// arc of small radius) still show. Drawn as short segments computed here:
+// the renderer's own line stipple carries its phase from one frame to the
+// next on some renderers, which would make a kept frame differ from a fresh
+// one. Points are in the view frame; only what lies in the window is dashed.
+void tracejado(const std::vector<Ponto>& linha) {
+    constexpr double TRACO = 2; // pixels off, then as many on
+    const double lado = std::max(1u, std::min(width, height));
+    const double escala = lado / 2; // pixels per view unit
+    // The window in pixels about the view's centre, with a margin.
+    const double xLimite = std::max(1u, width) / 2.0 + 4, yLimite = std::max(1u, height) / 2.0 + 4;
+    double percorrido = 0; // pixels along the line before this piece
+    glBegin(GL_LINES);
+    for (std::size_t k = 1; k < linha.size(); ++k) {
+        const double x0 = linha[k - 1].x * escala, y0 = linha[k - 1].y * escala;
+        const double dx = linha[k].x * escala - x0, dy = linha[k].y * escala - y0;
+        const double comprimento = std::hypot(dx, dy);
+        if (!(comprimento > 0) || !std::isfinite(comprimento)) continue;
+        // The part of the piece inside the window (parameters t0..t1 of 0..1).
+        double t0 = 0, t1 = 1;
+        const double p[4] = {-dx, dx, -dy, dy}, q[4] = {x0 + xLimite, xLimite - x0, y0 + yLimite, yLimite - y0};
+        for (int i = 0; i < 4 && t0 <= t1; ++i) {
+            if (p[i] == 0) {
+                if (q[i] < 0) t1 = -1;
+            } else if (p[i] < 0) {
+                t0 = std::max(t0, q[i] / p[i]);
+            } else {
+                t1 = std::min(t1, q[i] / p[i]);
+            }
+        }
+        // Dashes of the visible part: [2j, 2j + 2) along the line is on for odd j.
+        const double a = percorrido + t0 * comprimento, b = percorrido + t1 * comprimento;
+        for (long j = static_cast<long>(std::floor(a / TRACO)); t0 <= t1 && j * TRACO < b; ++j) {
+            if (j % 2 == 0) continue;
+            const double de = (std::max(a, j * TRACO) - percorrido) / comprimento;
+            const double ate = (std::min(b, (j + 1) * TRACO) - percorrido) / comprimento;
+            glVertex2d((x0 + dx * de) / escala, (y0 + dy * de) / escala);
+            glVertex2d((x0 + dx * ate) / escala, (y0 + dy * ate) / escala);
+        }
+        percorrido = std::fmod(percorrido + comprimento, 2 * TRACO);
+    }
+    glEnd();
+}
+
+// Scan-frame points to the view frame under the current view transform.
+std::vector<Ponto> naVista(std::vector<Ponto> linha) {
+    for (Ponto& p : linha) p = {escalaGlobal * (p.x - xZero), escalaGlobal * (p.y - yZero)};
+    return linha;
 }
 
 void perfilArrastado(float x0, float y0, float x1, float y1) {
@@ -26,9 +93,7 @@ void perfilArrastado(float x0, float y0, float x1, float y1) {
     vistaParaVarredura(x0, y0, xs0, ys0);
     vistaParaVarredura(x1, y1, xs1, ys1);
     const unsigned inicial = matriz.getRaioInicial(), final = matriz.getRaioFinal();
-    glPushMatrix();
-    aplicaTransformacaoDaVista();
-    glBegin(GL_LINE_STRIP);
+    std::vector<Ponto> linha;
     if (isLinha) {
         long rA = limitaAoAlcance(raioDoPonto(xs0, ys0), inicial, final);
         long rB = limitaAoAlcance(raioDoPonto(xs1, ys1), inicial, final);
@@ -36,52 +101,38 @@ void perfilArrastado(float x0, float y0, float x1, float y1) {
             rA = inicial;
             rB = final;
         }
-        vertice(rA, anguloPolarDoPonto(xs0, ys0));
-        vertice(rB, anguloPolarDoPonto(xs0, ys0));
+        linha = {polar(rA, anguloPolarDoPonto(xs0, ys0)), polar(rB, anguloPolarDoPonto(xs0, ys0))};
     } else {
         // Ordered by azimuth as the profile will be (at exactly 180 degrees,
         // clockwise from the press point), drawn counter-clockwise from its end.
         const long r = limitaAoAlcance(raioDoPonto(xs0, ys0), inicial, final);
         const Arco a = ordenaArco(anguloPolarDoAzimute(anguloPolarDoPonto(xs0, ys0)),
                                   anguloPolarDoAzimute(anguloPolarDoPonto(xs1, ys1)));
-        verticesDoArco(r, anguloPolarDoAzimute(a.fim), a.abertura);
+        arco(linha, r, anguloPolarDoAzimute(a.fim), a.abertura);
     }
-    glEnd();
-    glPopMatrix();
+    tracejado(naVista(linha));
 }
 
 } // namespace
 
 void desenhaContornoSetor(double raioI, double raioF, int inicio, int abertura) {
-    // One closed strip: inner arc, radial at its end, outer arc back, radial at `inicio`.
-    glBegin(GL_LINE_LOOP);
-    verticesDoArco(raioI, inicio, abertura);
-    verticesDoArco(raioF, inicio, abertura, true);
+    glBegin(GL_LINE_STRIP);
+    for (const Ponto& p : contornoSetor(raioI, raioF, inicio, abertura)) glVertex2d(p.x, p.y);
     glEnd();
 }
 
 void drawSelecao(float x0, float y0, float x1, float y1) {
-    glLineStipple(1, 0xCCCC);
-    glEnable(GL_LINE_STIPPLE);
     glLineWidth(1);
     glColor3f(0, 0, 0);
     switch (figure.kind) {
-    case 1:
-        glBegin(GL_LINE_LOOP);
-        glVertex2f(x0, y0);
-        glVertex2f(x0, y1);
-        glVertex2f(x1, y1);
-        glVertex2f(x1, y0);
-        glEnd();
-        break;
+    case 1: tracejado({{x0, y0}, {x0, y1}, {x1, y1}, {x1, y0}, {x0, y0}}); break;
     case 2: {
         const SetorArrastado s = setorDoArrasto(x0, y0, x1, y1);
         registraSetor(s);
-        desenhaContornoSetor(s.raioI, s.raioF, s.arco.inicio, s.arco.abertura);
+        tracejado(contornoSetor(s.raioI, s.raioF, s.arco.inicio, s.arco.abertura));
         break;
     }
     case 3: perfilArrastado(x0, y0, x1, y1); break;
     default: break;
     }
-    glDisable(GL_LINE_STIPPLE);
 }

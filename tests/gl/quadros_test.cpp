@@ -57,6 +57,10 @@ void redesenha() {
 // The main window's pixels as the X server shows them.
 std::vector<unsigned long> naTela(Display* x, Window janela) {
     glFinish();
+    // The frame went to the server on GLUT's own connection: wait until the
+    // server has it before asking for the window's pixels on ours.
+    glutSetWindow(janelaPrincipal);
+    XSync(glXGetCurrentDisplay(), False);
     XSync(x, False);
     std::vector<unsigned long> p;
     XImage* img = XGetImage(x, janela, 0, 0, width, height, AllPlanes, ZPixmap);
@@ -135,6 +139,11 @@ protected:
         janela = glXGetCurrentDrawable();
         glutDisplayFunc(displayContado);
         glutPositionWindow(0, 0);
+        // Let the server unmap and move the windows (and send their exposures).
+        for (int k = 0; k < 60; ++k) {
+            glutMainLoopEvent();
+            usleep(5000);
+        }
         redesenha();
     }
     void TearDown() override {
