@@ -76,6 +76,13 @@ long inteiroDoTexto(const char* s, std::size_t maxCaracteres) {
     return negativo ? -valor : valor;
 }
 
+const char* nomeBase(const char* nome) {
+    const char* base = nome;
+    for (const char* p = nome; *p; ++p)
+        if (*p == '/' || *p == '\\') base = p + 1;
+    return base;
+}
+
 NomeVarredura interpretaNome(const char* nome) {
     NomeVarredura r{};
     for (int k = 0; k < 3; ++k) {
@@ -85,9 +92,7 @@ NomeVarredura interpretaNome(const char* nome) {
     r.raioInicial = 4;
     if (nome == nullptr) return r;
 
-    const char* base = nome;
-    for (const char* p = nome; *p; ++p)
-        if (*p == '/' || *p == '\\') base = p + 1;
+    const char* base = nomeBase(nome);
     const std::size_t n = std::strlen(base);
 
     for (std::size_t k = 0; k < 3 && k < n; ++k) r.local[k] = base[k];
@@ -136,8 +141,12 @@ int Matriz::setRaioInicial(const char* name) {
 }
 
 void Matriz::setNewName(std::string& name, int xri, int xti, int xtf) const {
-    name.clear();
-    for (const char* p = nome ? nome : ""; *p && *p != '.'; ++p) name += *p;
+    // Cut only inside the base name: a '.' in a directory must not send the
+    // export elsewhere (radar.2019/X.dat) or hide it (./X.dat).
+    const char* texto = nome ? nome : "";
+    const char* base = nomeBase(texto);
+    const char* ponto = std::strchr(base, '.');
+    name.assign(texto, ponto ? ponto : base + std::strlen(base));
     char sufixo[64];
     std::snprintf(sufixo, sizeof sufixo, ".%ikm%i-%i", xri / 4, xti, xtf);
     name += sufixo;

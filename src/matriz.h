@@ -36,6 +36,9 @@ struct NomeVarredura {
 // Parses the base name (after the last '/' or '\\') of a scan file name.
 NomeVarredura interpretaNome(const char* nome);
 
+// Start of the base name: just after the last '/' or '\\' (the whole name if none).
+const char* nomeBase(const char* nome);
+
 // Integer value of a first-gate text the C atoi way (optional sign, digits),
 // saturated at +-1e9 instead of overflowing.
 long inteiroDoTexto(const char* s, std::size_t maxCaracteres = static_cast<std::size_t>(-1));
@@ -90,7 +93,9 @@ public:
     // than a digit, '.' or '-', 2 a gate outside 0..1999. Nothing changes
     // unless the result is 0.
     int setRaioInicial(const char* name);
-    // Name of a text export of gates from xri, rows xti to xtf.
+    // Name of a text export of gates from xri, rows xti to xtf: the scan's
+    // name cut at the first '.' of its base name (directory kept), then
+    // ".<km>km<xti>-<xtf>".
     void setNewName(std::string& name, int xri, int xti, int xtf) const;
     // Writes the region as a text table beside the scan file. Returns false
     // (after one stderr line) when the file cannot be created.
