@@ -5,7 +5,9 @@
 
 #include "matriz.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -337,7 +339,23 @@ void Matriz::subMatriz16() {
 
 // ----------------------------------------------------------------- text export
 
-bool Matriz::salvaAtual(int ori, int orf, int oti, int otf) const {
+int criaArquivoNovo(const std::string& nome) {
+    return open(nome.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+}
+
+int criaPrimeiroLivre(const std::function<std::string(unsigned)>& candidato, unsigned tentativas,
+                      std::string& nome, unsigned& usado) {
+    errno = EEXIST;
+    for (unsigned k = 0; k < tentativas; ++k) {
+        nome = candidato(k);
+        usado = k;
+        const int fd = criaArquivoNovo(nome);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    return -1;
+}
+
+bool Matriz::salvaAtual(int ori, int orf, int oti, int otf, std::string* gravado) const {
     const unsigned ri = std::max(static_cast<unsigned>(ori), raioInicial);
     const unsigned rf = std::min(static_cast<unsigned>(orf), raioFinal);
     long ti = modulo(450L - oti, N_AZIMUTES);
@@ -345,12 +363,26 @@ bool Matriz::salvaAtual(int ori, int orf, int oti, int otf) const {
     if (modulo(ti - tf, N_AZIMUTES) < modulo(tf - ti, N_AZIMUTES)) std::swap(ti, tf);
     const long n = modulo(tf - ti, N_AZIMUTES) + 1;
 
-    std::string nomeArquivo;
-    setNewName(nomeArquivo, static_cast<int>(ri), static_cast<int>(ti), static_cast<int>(tf));
-    std::FILE* arquivo = std::fopen(nomeArquivo.c_str(), "w");
+    std::string base, nomeArquivo;
+    setNewName(base, static_cast<int>(ri), static_cast<int>(ti), static_cast<int>(tf));
+    unsigned usado = 0;
+    const int fd = criaPrimeiroLivre(
+        [&base](unsigned k) { return k == 0 ? base : base + "_" + std::to_string(k + 1); },
+        MAX_TENTATIVAS_DE_NOME, nomeArquivo, usado);
+    const int erro = errno;
+    std::FILE* arquivo = fd < 0 ? nullptr : fdopen(fd, "w");
     if (arquivo == nullptr) {
-        std::fprintf(stderr, "vorlane: nao foi possivel criar o arquivo de texto '%s': %s\n",
-                     nomeArquivo.c_str(), std::strerror(errno));
+        if (fd >= 0) {
+            std::fprintf(stderr, "vorlane: nao foi possivel gravar o arquivo de texto '%s': %s\n",
+                         nomeArquivo.c_str(), std::strerror(errno));
+            close(fd);
+        } else if (erro == EEXIST) {
+            std::fprintf(stderr, "vorlane: nao foi possivel criar o arquivo de texto '%s': ja existem todos "
+                         "os nomes ate '%s'\n", base.c_str(), nomeArquivo.c_str());
+        } else {
+            std::fprintf(stderr, "vorlane: nao foi possivel criar o arquivo de texto '%s': %s\n",
+                         nomeArquivo.c_str(), std::strerror(erro));
+        }
         return false;
     }
     std::fprintf(arquivo, "\nRaios: %u-%u\nAngulos: %ld-%ld\n", ri, rf, ti, tf);
@@ -367,5 +399,7 @@ bool Matriz::salvaAtual(int ori, int orf, int oti, int otf) const {
     const bool ok = std::fclose(arquivo) == 0;
     if (!ok)
         std::fprintf(stderr, "vorlane: erro ao gravar o arquivo de texto '%s'\n", nomeArquivo.c_str());
+    else if (gravado)
+        *gravado = nomeArquivo;
     return ok;
 }

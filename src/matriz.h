@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <fstream>
+#include <functional>
 #include <string>
 
 // Table geometry: rows are whole-degree azimuths, columns 250 m gates.
@@ -38,6 +39,19 @@ NomeVarredura interpretaNome(const char* nome);
 
 // Start of the base name: just after the last '/' or '\\' (the whole name if none).
 const char* nomeBase(const char* nome);
+
+// Most names tried by an export looking for a free one; bounds the search.
+constexpr unsigned MAX_TENTATIVAS_DE_NOME = 10000;
+
+// Creates exclusively the first name among candidato(0), candidato(1), ...
+// that does not exist yet (at most `tentativas`): an existing file is never
+// opened, let alone replaced, and no other process can slip in between.
+// Returns the descriptor (read-write) with `nome` and `usado` set to the name
+// and index taken, or -1 with errno set (EEXIST when every name was taken)
+// and `nome`, `usado` those of the last try.
+int criaPrimeiroLivre(const std::function<std::string(unsigned)>& candidato, unsigned tentativas,
+                      std::string& nome, unsigned& usado);
+int criaArquivoNovo(const std::string& nome); // one exclusive try, as above
 
 // Integer value of a first-gate text the C atoi way (optional sign, digits),
 // saturated at +-1e9 instead of overflowing.
@@ -97,9 +111,11 @@ public:
     // name cut at the first '.' of its base name (directory kept), then
     // ".<km>km<xti>-<xtf>".
     void setNewName(std::string& name, int xri, int xti, int xtf) const;
-    // Writes the region as a text table beside the scan file. Returns false
-    // (after one stderr line) when the file cannot be created.
-    bool salvaAtual(int ori, int orf, int oti, int otf) const;
+    // Writes the region as a text table beside the scan file, never over an
+    // existing file: a name taken gets the first free suffix _2, _3, ...
+    // Returns false (after one stderr line) when no file could be created or
+    // written; else `gravado`, when given, receives the name written.
+    bool salvaAtual(int ori, int orf, int oti, int otf, std::string* gravado = nullptr) const;
 
     // Bounds found by the reader.
     unsigned raioMinimo;   // copy of raioInicial taken when reading starts
