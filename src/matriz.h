@@ -7,6 +7,7 @@
 #include <fstream>
 #include <functional>
 #include <string>
+#include <vector>
 
 // Table geometry: rows are whole-degree azimuths, columns 250 m gates.
 constexpr int N_AZIMUTES = 360;
@@ -53,6 +54,31 @@ int criaPrimeiroLivre(const std::function<std::string(unsigned)>& candidato, uns
                       std::string& nome, unsigned& usado);
 int criaArquivoNovo(const std::string& nome); // one exclusive try, as above
 
+// Irregularities a file can have that the reading rules accept but that give
+// a wrong picture. Per kind: how often, and where first (1-based line).
+struct Ocorrencias {
+    unsigned long quantidade = 0;
+    unsigned long linha = 0;
+};
+struct AvisosDaLeitura {
+    // Later block header whose azimuth is not the next of the sequence: rays
+    // are missing or repeated and the blocks after it are drawn rotated.
+    Ocorrencias foraDeSequencia;
+    long azimuteAchado = 0;   // the first such header's number (truncated)
+    long azimuteEsperado = 0; // what the sequence expected there, 0..359
+    // Blocks after the 360th: not read.
+    Ocorrencias blocosExtras;
+    // A run of letters alone inside a block (nan, inf, x): a value that is
+    // not one, so the block's later values sit one gate nearer the radar.
+    Ocorrencias palavras;
+    char primeiraPalavra[16] = {}; // its first letters
+    // The last byte is not a line feed: the file was cut off (linha: the last one).
+    Ocorrencias cortado;
+};
+
+// One stderr-ready line per kind that occurred (none for a regular file).
+std::vector<std::string> textosDosAvisos(const char* nome, const AvisosDaLeitura& avisos);
+
 // Integer value of a first-gate text the C atoi way (optional sign, digits),
 // saturated at +-1e9 instead of overflowing.
 long inteiroDoTexto(const char* s, std::size_t maxCaracteres = static_cast<std::size_t>(-1));
@@ -90,11 +116,14 @@ public:
 
     // Opens the file `nome`, reads it, builds the reduced tables. Ends the
     // process with status 1 and one stderr line when the file cannot be
-    // opened or holds no usable scan.
+    // opened or holds no usable scan; prints one warning line on stderr per
+    // kind of irregularity found.
     void Faz();
-    // The reading itself, from any stream: fills the table and the bounds
-    // and builds the reduced tables. Meant for a freshly constructed object.
+    // The reading itself, from any stream: fills the table, the bounds and
+    // the irregularities, and builds the reduced tables. Meant for a freshly
+    // constructed object.
     ResultadoLeitura leVarredura(std::istream& entrada);
+    const AvisosDaLeitura& getAvisos() const { return avisos; }
 
     void subMatriz2();
     void subMatriz4();
@@ -139,6 +168,7 @@ private:
     char hora[3][3];
     unsigned raioInicial;
     unsigned raioFinal;
+    AvisosDaLeitura avisos;
 };
 
 // The one scan of the program (static storage: about 5.2 MB of tables).
