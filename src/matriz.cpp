@@ -5,7 +5,9 @@
 
 #include "matriz.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -76,6 +78,13 @@ long inteiroDoTexto(const char* s, std::size_t maxCaracteres) {
     return negativo ? -valor : valor;
 }
 
+const char* nomeBase(const char* nome) {
+    const char* base = nome;
+    for (const char* p = nome; *p; ++p)
+        if (*p == '/' || *p == '\\') base = p + 1;
+    return base;
+}
+
 NomeVarredura interpretaNome(const char* nome) {
     NomeVarredura r{};
     for (int k = 0; k < 3; ++k) {
@@ -85,9 +94,7 @@ NomeVarredura interpretaNome(const char* nome) {
     r.raioInicial = 4;
     if (nome == nullptr) return r;
 
-    const char* base = nome;
-    for (const char* p = nome; *p; ++p)
-        if (*p == '/' || *p == '\\') base = p + 1;
+    const char* base = nomeBase(nome);
     const std::size_t n = std::strlen(base);
 
     for (std::size_t k = 0; k < 3 && k < n; ++k) r.local[k] = base[k];
@@ -136,8 +143,12 @@ int Matriz::setRaioInicial(const char* name) {
 }
 
 void Matriz::setNewName(std::string& name, int xri, int xti, int xtf) const {
-    name.clear();
-    for (const char* p = nome ? nome : ""; *p && *p != '.'; ++p) name += *p;
+    // Cut only inside the base name: a '.' in a directory must not send the
+    // export elsewhere (radar.2019/X.dat) or hide it (./X.dat).
+    const char* texto = nome ? nome : "";
+    const char* base = nomeBase(texto);
+    const char* ponto = std::strchr(base, '.');
+    name.assign(texto, ponto ? ponto : base + std::strlen(base));
     char sufixo[64];
     std::snprintf(sufixo, sizeof sufixo, ".%ikm%i-%i", xri / 4, xti, xtf);
     name += sufixo;
@@ -149,8 +160,20 @@ int linhaDoPrimeiroAzimute(long t0) { return static_cast<int>(modulo(t0 + 1, N_A
 
 namespace {
 
+// Line feeds in [p, fim): memchr is vectorised, a byte loop is not.
+unsigned long contaFeeds(const char* p, const char* fim) {
+    unsigned long n = 0;
+    while (p < fim && (p = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(fim - p))))) {
+        ++n;
+        ++p;
+    }
+    return n;
+}
+
 // Byte source over a stream, read in large chunks; `fim` records that a read
 // met the end of the file (or a read error, which ends the reading the same way).
+// Line feeds are counted a chunk at a time, so the line of a byte costs
+// nothing until someone asks for it.
 class Leitor {
 public:
     explicit Leitor(std::istream& e) : entrada(e) {}
@@ -162,34 +185,66 @@ public:
         }
         return static_cast<unsigned char>(buffer[pos++]);
     }
+    // The byte read last (0..255), -1 before the first.
+    int ultimoLido() const {
+        return pos > 0 ? static_cast<unsigned char>(buffer[pos - 1]) : ultimoDoPedacoAnterior;
+    }
+    // 1-based line of the byte read last; a line feed belongs to the line it ends.
+    unsigned long linhaAtual() const {
+        const unsigned long feeds = linhasAntes + contaFeeds(buffer, buffer + pos);
+        return feeds + 1 - (ultimoLido() == '\n' ? 1 : 0);
+    }
     bool fim = false;
 
 private:
     bool enche() {
+        if (tam > 0) {
+            linhasAntes += contaFeeds(buffer, buffer + tam);
+            ultimoDoPedacoAnterior = static_cast<unsigned char>(buffer[tam - 1]);
+        }
+        pos = tam = 0;
         if (!entrada) return false;
         entrada.read(buffer, sizeof buffer);
         tam = static_cast<std::size_t>(entrada.gcount());
-        pos = 0;
         return tam > 0;
     }
     std::istream& entrada;
     char buffer[1 << 16];
     std::size_t pos = 0, tam = 0;
+    unsigned long linhasAntes = 0; // line feeds in the chunks before this one
+    int ultimoDoPedacoAnterior = -1;
 };
 
 bool caractereDeValor(int c) { return (c >= '0' && c <= '9') || c == '.' || c == '-'; }
 
 constexpr std::size_t MAX_TOKEN = 7;
 
+bool letra(int c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+
 // Reads the rest of a token whose first byte is `primeiro` into `token`
 // (at most 7 characters kept; the rest of the run is consumed and dropped).
-// The byte that ends the token is consumed too.
-void leToken(Leitor& leitor, int primeiro, char token[MAX_TOKEN + 1]) {
+// The byte that ends the token is consumed too, and returned (-1 at the
+// end) so the caller can tell letters glued to the value; it is not a
+// separator to examine.
+int leToken(Leitor& leitor, int primeiro, char token[MAX_TOKEN + 1]) {
     std::size_t n = 0;
     token[n++] = static_cast<char>(primeiro);
-    for (int c = leitor.le(); caractereDeValor(c); c = leitor.le())
+    int c = leitor.le();
+    for (; caractereDeValor(c); c = leitor.le())
         if (n < MAX_TOKEN) token[n++] = static_cast<char>(c);
     token[n] = '\0';
+    return c;
+}
+
+// Reads on to the end of a run of letters, keeping up to `espaco` of them
+// in `texto` (NUL-terminated, when not null). Returns the byte after the run.
+int pulaLetras(Leitor& leitor, int primeira, char* texto, std::size_t espaco) {
+    std::size_t n = 0;
+    int c = primeira;
+    for (; letra(c); c = leitor.le())
+        if (texto && n < espaco) texto[n++] = static_cast<char>(c);
+    if (texto) texto[n] = '\0';
+    return c;
 }
 
 // Converts the first header's azimuth text; false when it holds no number.
@@ -201,6 +256,41 @@ bool azimuteDoCabecalho(const char* texto, long& t0) {
     else if (v > 1e9) t0 = 1000000000L;
     else if (v < -1e9) t0 = -1000000000L;
     else t0 = static_cast<long>(v); // truncation toward zero
+    return true;
+}
+
+// Reads a later block header to the end of its line (or of the file), as the
+// reader has always skipped it, taking its azimuth number the way the first
+// header's is taken: after ':' one character skipped, then up to 5 characters
+// before a space. False when the line holds no such number.
+bool leCabecalhoSeguinte(Leitor& leitor, long& numero) {
+    int c = leitor.le();
+    while (c >= 0 && c != '\n' && c != ':') c = leitor.le();
+    if (c != ':') return false;
+    c = leitor.le(); // the character after ':' (normally a space)
+    if (c < 0 || c == '\n') return false;
+    char texto[6] = {};
+    int n = 0;
+    for (c = leitor.le(); n < 5 && c >= 0 && c != ' ' && c != '\n'; c = leitor.le())
+        texto[n++] = static_cast<char>(c);
+    while (c >= 0 && c != '\n') c = leitor.le();
+    return azimuteDoCabecalho(texto, numero);
+}
+
+// Line feeds directly followed by '#' from here to the end: the block headers
+// the reader did not reach.
+unsigned long contaCabecalhosRestantes(Leitor& leitor) {
+    unsigned long n = 0;
+    for (int anterior = leitor.ultimoLido(), c = leitor.le(); c >= 0; anterior = c, c = leitor.le())
+        if (c == '#' && anterior == '\n') ++n;
+    return n;
+}
+
+// Notes one more occurrence; the place is asked for only the first time.
+template <typename Onde>
+bool anota(Ocorrencias& o, Onde onde) {
+    if (o.quantidade++ > 0) return false;
+    o.linha = onde();
     return true;
 }
 
@@ -231,7 +321,9 @@ void Matriz::Faz() {
     Dados.close();
     const char* motivo = nullptr;
     switch (r) {
-    case ResultadoLeitura::OK: return;
+    case ResultadoLeitura::OK:
+        for (const std::string& aviso : textosDosAvisos(nome, avisos)) std::fprintf(stderr, "%s\n", aviso.c_str());
+        return;
     case ResultadoLeitura::SEM_MARCADOR: motivo = "nenhuma linha comeca com '#'"; break;
     case ResultadoLeitura::SEM_DOIS_PONTOS: motivo = "falta ':' no primeiro cabecalho"; break;
     case ResultadoLeitura::SEM_AZIMUTE: motivo = "falta o numero do azimute no primeiro cabecalho"; break;
@@ -240,8 +332,40 @@ void Matriz::Faz() {
     std::exit(1);
 }
 
+std::vector<std::string> textosDosAvisos(const char* nome, const AvisosDaLeitura& a) {
+    std::vector<std::string> textos;
+    char linha[1024];
+    const auto adiciona = [&](int n) {
+        if (n > 0) textos.emplace_back(linha, std::min(static_cast<std::size_t>(n), sizeof linha - 1));
+    };
+    // The file name may be long: it goes in as a string of its own.
+    const std::string prefixo = std::string("vorlane: aviso: '") + (nome ? nome : "") + "': ";
+    if (a.foraDeSequencia.quantidade > 0)
+        adiciona(std::snprintf(linha, sizeof linha,
+                               "%lu cabecalho(s) com azimute fora da sequencia, o primeiro na linha %lu "
+                               "(azimute %ld, esperado %ld): faltam ou sobram raios e os blocos seguintes "
+                               "aparecem girados",
+                               a.foraDeSequencia.quantidade, a.foraDeSequencia.linha, a.azimuteAchado,
+                               a.azimuteEsperado));
+    if (a.blocosExtras.quantidade > 0)
+        adiciona(std::snprintf(linha, sizeof linha,
+                               "%lu bloco(s) alem dos 360 primeiros, o primeiro na linha %lu: nao foram lidos",
+                               a.blocosExtras.quantidade, a.blocosExtras.linha));
+    if (a.palavras.quantidade > 0)
+        adiciona(std::snprintf(linha, sizeof linha,
+                               "%lu palavra(s) no lugar de valores, a primeira na linha %lu ('%s'): os valores "
+                               "seguintes do bloco aparecem um raio mais perto do radar",
+                               a.palavras.quantidade, a.palavras.linha, a.primeiraPalavra));
+    if (a.cortado.quantidade > 0)
+        adiciona(std::snprintf(linha, sizeof linha, "o arquivo termina no meio da linha %lu: parece cortado",
+                               a.cortado.linha));
+    for (std::string& t : textos) t.insert(0, prefixo);
+    return textos;
+}
+
 ResultadoLeitura Matriz::leVarredura(std::istream& entrada) {
     Leitor leitor(entrada);
+    avisos = AvisosDaLeitura{};
 
     // The first marker is a '#' right after a line feed.
     for (int anterior = '\0', c = leitor.le();; anterior = c, c = leitor.le()) {
@@ -271,23 +395,51 @@ ResultadoLeitura Matriz::leVarredura(std::istream& entrada) {
         if (raioFinal < r) raioFinal = r - 1;
         float* linha = tabela[t % N_AZIMUTES];
         r = raioMinimo;
-        // Skip the rest of the header line.
-        for (int c = leitor.le(); c >= 0 && c != '\n'; c = leitor.le()) {
+        if (t == anguloMinimo) {
+            // Skip the rest of the first header line.
+            for (int c = leitor.le(); c >= 0 && c != '\n'; c = leitor.le()) {
+            }
+        } else {
+            // Later headers are skipped too (blocks are taken as consecutive
+            // azimuths), but one that numbers another azimuth is noted.
+            long numero = 0;
+            const long esperado = modulo(t0 + static_cast<long>(t - anguloMinimo), N_AZIMUTES);
+            if (leCabecalhoSeguinte(leitor, numero) && modulo(numero, N_AZIMUTES) != esperado &&
+                anota(avisos.foraDeSequencia, [&] { return leitor.linhaAtual(); })) {
+                avisos.azimuteAchado = numero;
+                avisos.azimuteEsperado = esperado;
+            }
         }
         // Body: tokens until a '#' that starts a token position, or the end.
-        for (int c = leitor.le(); c >= 0; c = leitor.le()) {
+        int c = leitor.le();
+        while (c >= 0 && c != '#') {
             if (caractereDeValor(c)) {
                 char token[MAX_TOKEN + 1];
-                leToken(leitor, c, token);
+                const int fimDoToken = leToken(leitor, c, token);
                 if (r < static_cast<unsigned>(N_RAIOS)) linha[r++] = valorDoToken(token);
-            } else if (c == '#') {
-                break;
+                // Letters glued to a value (12.5dBZ) are part of its text.
+                c = letra(fimDoToken) ? pulaLetras(leitor, fimDoToken, nullptr, 0) : leitor.le();
+            } else if (letra(c)) {
+                // A word standing alone (nan, x) took the place of a value.
+                const unsigned long linhaDaPalavra = avisos.palavras.quantidade == 0 ? leitor.linhaAtual() : 0;
+                char texto[sizeof avisos.primeiraPalavra];
+                c = pulaLetras(leitor, c, texto, sizeof texto - 1);
+                if (!caractereDeValor(c) && anota(avisos.palavras, [&] { return linhaDaPalavra; }))
+                    std::memcpy(avisos.primeiraPalavra, texto, sizeof texto);
+            } else {
+                c = leitor.le();
             }
         }
         if (r > maisLongo) maisLongo = r;
     }
     anguloMaximo = t;
     raioMaximo = maisLongo;
+    if (!leitor.fim) {
+        // The 360th body ended at a '#': that block and any later ones are not read.
+        avisos.blocosExtras.linha = leitor.linhaAtual();
+        avisos.blocosExtras.quantidade = 1 + contaCabecalhosRestantes(leitor);
+    }
+    if (leitor.ultimoLido() != '\n') anota(avisos.cortado, [&] { return leitor.linhaAtual(); });
     subMatriz2();
     subMatriz4();
     subMatriz16();
@@ -328,7 +480,23 @@ void Matriz::subMatriz16() {
 
 // ----------------------------------------------------------------- text export
 
-bool Matriz::salvaAtual(int ori, int orf, int oti, int otf) const {
+int criaArquivoNovo(const std::string& nome) {
+    return open(nome.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+}
+
+int criaPrimeiroLivre(const std::function<std::string(unsigned)>& candidato, unsigned tentativas,
+                      std::string& nome, unsigned& usado) {
+    errno = EEXIST;
+    for (unsigned k = 0; k < tentativas; ++k) {
+        nome = candidato(k);
+        usado = k;
+        const int fd = criaArquivoNovo(nome);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    return -1;
+}
+
+bool Matriz::salvaAtual(int ori, int orf, int oti, int otf, std::string* gravado) const {
     const unsigned ri = std::max(static_cast<unsigned>(ori), raioInicial);
     const unsigned rf = std::min(static_cast<unsigned>(orf), raioFinal);
     long ti = modulo(450L - oti, N_AZIMUTES);
@@ -336,12 +504,26 @@ bool Matriz::salvaAtual(int ori, int orf, int oti, int otf) const {
     if (modulo(ti - tf, N_AZIMUTES) < modulo(tf - ti, N_AZIMUTES)) std::swap(ti, tf);
     const long n = modulo(tf - ti, N_AZIMUTES) + 1;
 
-    std::string nomeArquivo;
-    setNewName(nomeArquivo, static_cast<int>(ri), static_cast<int>(ti), static_cast<int>(tf));
-    std::FILE* arquivo = std::fopen(nomeArquivo.c_str(), "w");
+    std::string base, nomeArquivo;
+    setNewName(base, static_cast<int>(ri), static_cast<int>(ti), static_cast<int>(tf));
+    unsigned usado = 0;
+    const int fd = criaPrimeiroLivre(
+        [&base](unsigned k) { return k == 0 ? base : base + "_" + std::to_string(k + 1); },
+        MAX_TENTATIVAS_DE_NOME, nomeArquivo, usado);
+    const int erro = errno;
+    std::FILE* arquivo = fd < 0 ? nullptr : fdopen(fd, "w");
     if (arquivo == nullptr) {
-        std::fprintf(stderr, "vorlane: nao foi possivel criar o arquivo de texto '%s': %s\n",
-                     nomeArquivo.c_str(), std::strerror(errno));
+        if (fd >= 0) {
+            std::fprintf(stderr, "vorlane: nao foi possivel gravar o arquivo de texto '%s': %s\n",
+                         nomeArquivo.c_str(), std::strerror(errno));
+            close(fd);
+        } else if (erro == EEXIST) {
+            std::fprintf(stderr, "vorlane: nao foi possivel criar o arquivo de texto '%s': ja existem todos "
+                         "os nomes ate '%s'\n", base.c_str(), nomeArquivo.c_str());
+        } else {
+            std::fprintf(stderr, "vorlane: nao foi possivel criar o arquivo de texto '%s': %s\n",
+                         nomeArquivo.c_str(), std::strerror(erro));
+        }
         return false;
     }
     std::fprintf(arquivo, "\nRaios: %u-%u\nAngulos: %ld-%ld\n", ri, rf, ti, tf);
@@ -358,5 +540,7 @@ bool Matriz::salvaAtual(int ori, int orf, int oti, int otf) const {
     const bool ok = std::fclose(arquivo) == 0;
     if (!ok)
         std::fprintf(stderr, "vorlane: erro ao gravar o arquivo de texto '%s'\n", nomeArquivo.c_str());
+    else if (gravado)
+        *gravado = nomeArquivo;
     return ok;
 }

@@ -5,7 +5,9 @@
 
 #include <cstddef>
 #include <fstream>
+#include <functional>
 #include <string>
+#include <vector>
 
 // Table geometry: rows are whole-degree azimuths, columns 250 m gates.
 constexpr int N_AZIMUTES = 360;
@@ -35,6 +37,47 @@ struct NomeVarredura {
 
 // Parses the base name (after the last '/' or '\\') of a scan file name.
 NomeVarredura interpretaNome(const char* nome);
+
+// Start of the base name: just after the last '/' or '\\' (the whole name if none).
+const char* nomeBase(const char* nome);
+
+// Most names tried by an export looking for a free one; bounds the search.
+constexpr unsigned MAX_TENTATIVAS_DE_NOME = 10000;
+
+// Creates exclusively the first name among candidato(0), candidato(1), ...
+// that does not exist yet (at most `tentativas`): an existing file is never
+// opened, let alone replaced, and no other process can slip in between.
+// Returns the descriptor (read-write) with `nome` and `usado` set to the name
+// and index taken, or -1 with errno set (EEXIST when every name was taken)
+// and `nome`, `usado` those of the last try.
+int criaPrimeiroLivre(const std::function<std::string(unsigned)>& candidato, unsigned tentativas,
+                      std::string& nome, unsigned& usado);
+int criaArquivoNovo(const std::string& nome); // one exclusive try, as above
+
+// Irregularities a file can have that the reading rules accept but that give
+// a wrong picture. Per kind: how often, and where first (1-based line).
+struct Ocorrencias {
+    unsigned long quantidade = 0;
+    unsigned long linha = 0;
+};
+struct AvisosDaLeitura {
+    // Later block header whose azimuth is not the next of the sequence: rays
+    // are missing or repeated and the blocks after it are drawn rotated.
+    Ocorrencias foraDeSequencia;
+    long azimuteAchado = 0;   // the first such header's number (truncated)
+    long azimuteEsperado = 0; // what the sequence expected there, 0..359
+    // Blocks after the 360th: not read.
+    Ocorrencias blocosExtras;
+    // A run of letters alone inside a block (nan, inf, x): a value that is
+    // not one, so the block's later values sit one gate nearer the radar.
+    Ocorrencias palavras;
+    char primeiraPalavra[16] = {}; // its first letters
+    // The last byte is not a line feed: the file was cut off (linha: the last one).
+    Ocorrencias cortado;
+};
+
+// One stderr-ready line per kind that occurred (none for a regular file).
+std::vector<std::string> textosDosAvisos(const char* nome, const AvisosDaLeitura& avisos);
 
 // Integer value of a first-gate text the C atoi way (optional sign, digits),
 // saturated at +-1e9 instead of overflowing.
@@ -73,11 +116,14 @@ public:
 
     // Opens the file `nome`, reads it, builds the reduced tables. Ends the
     // process with status 1 and one stderr line when the file cannot be
-    // opened or holds no usable scan.
+    // opened or holds no usable scan; prints one warning line on stderr per
+    // kind of irregularity found.
     void Faz();
-    // The reading itself, from any stream: fills the table and the bounds
-    // and builds the reduced tables. Meant for a freshly constructed object.
+    // The reading itself, from any stream: fills the table, the bounds and
+    // the irregularities, and builds the reduced tables. Meant for a freshly
+    // constructed object.
     ResultadoLeitura leVarredura(std::istream& entrada);
+    const AvisosDaLeitura& getAvisos() const { return avisos; }
 
     void subMatriz2();
     void subMatriz4();
@@ -90,11 +136,15 @@ public:
     // than a digit, '.' or '-', 2 a gate outside 0..1999. Nothing changes
     // unless the result is 0.
     int setRaioInicial(const char* name);
-    // Name of a text export of gates from xri, rows xti to xtf.
+    // Name of a text export of gates from xri, rows xti to xtf: the scan's
+    // name cut at the first '.' of its base name (directory kept), then
+    // ".<km>km<xti>-<xtf>".
     void setNewName(std::string& name, int xri, int xti, int xtf) const;
-    // Writes the region as a text table beside the scan file. Returns false
-    // (after one stderr line) when the file cannot be created.
-    bool salvaAtual(int ori, int orf, int oti, int otf) const;
+    // Writes the region as a text table beside the scan file, never over an
+    // existing file: a name taken gets the first free suffix _2, _3, ...
+    // Returns false (after one stderr line) when no file could be created or
+    // written; else `gravado`, when given, receives the name written.
+    bool salvaAtual(int ori, int orf, int oti, int otf, std::string* gravado = nullptr) const;
 
     // Bounds found by the reader.
     unsigned raioMinimo;   // copy of raioInicial taken when reading starts
@@ -118,6 +168,7 @@ private:
     char hora[3][3];
     unsigned raioInicial;
     unsigned raioFinal;
+    AvisosDaLeitura avisos;
 };
 
 // The one scan of the program (static storage: about 5.2 MB of tables).

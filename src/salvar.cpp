@@ -2,6 +2,9 @@
 // TIFF snapshot of the main window.
 #include <GL/gl.h>
 
+#include <cstdio>
+#include <string>
+
 #include "geometria.h"
 #include "glclass.h"
 #include "interacao.h"
@@ -12,6 +15,13 @@ namespace {
 
 // Azimuth row to polar angle, for rows offset by up to -360.
 int angulo(long linha) { return anguloPolarDoAzimute(modPositivo(linha, 360)); }
+
+// One stdout line per file written, flushed at once: stdout may be a pipe
+// that someone reads as the files appear.
+void anunciaGravacao(const char* oQue, const std::string& nome) {
+    std::printf("vorlane: %s em '%s'\n", oQue, nome.c_str());
+    std::fflush(stdout);
+}
 
 } // namespace
 
@@ -49,17 +59,20 @@ bool regiaoDaExportacao(int& ori, int& orf, int& oti, int& otf) {
 
 void menuSalvar(int valor) {
     int ori, orf, oti, otf;
-    if (valor == 1 && regiaoDaExportacao(ori, orf, oti, otf)) matriz.salvaAtual(ori, orf, oti, otf);
+    std::string gravado;
+    if (valor == 1 && regiaoDaExportacao(ori, orf, oti, otf) && matriz.salvaAtual(ori, orf, oti, otf, &gravado))
+        anunciaGravacao("texto gravado", gravado);
 }
 
 void menuTiff(int value) {
     const int compressao = compressaoDoMenu(value);
     if (compressao == 0) return;
-    const std::string nome = imageName();
     // Redraw the view into the buffer that is read, so the file is what the user sees.
     desenhaPrincipalNoTamanhoReal();
     glFinish();
     glReadBuffer(GL_BACK);
-    writetiff(nome.c_str(), "Arquivo gerado pelo OpenGL", 0, 0, static_cast<int>(width),
-              static_cast<int>(height), compressao);
+    std::string nome;
+    if (gravaInstantaneo("Arquivo gerado pelo OpenGL", static_cast<int>(width), static_cast<int>(height),
+                         compressao, nome) == 0)
+        anunciaGravacao("imagem gravada", nome);
 }

@@ -5,8 +5,14 @@
 #include <GL/gl.h>
 #include <tiffio.h>
 
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
 #include <cstdarg>
+#include <climits>
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
 #include "matriz.h"
@@ -30,35 +36,26 @@ int falha(const char* filename) {
     return 1;
 }
 
-} // namespace
-
-int compressaoDoMenu(int valor) {
-    switch (valor) {
-    case 1: return COMPRESSION_LZW;
-    case 2: return COMPRESSION_PACKBITS;
-    case 3: return COMPRESSION_NONE;
-    default: return 0;
-    }
-}
-
-std::string nomeDaImagem(const char* base, unsigned numero) {
-    char sufixo[32];
-    std::snprintf(sufixo, sizeof sufixo, "-%04u.tif", numero);
-    return std::string(base ? base : "") + sufixo;
-}
-
-std::string imageName() { return nomeDaImagem(matriz.getNome(), contadorDeImagens++); }
-
-int writetiff(const char* filename, const char* description, int x, int y, int width, int height,
-              int compression) {
+void preparaErros() {
     TIFFSetErrorHandler(guardaErro);
     ultimoErro[0] = '\0';
-    if (width <= 0 || height <= 0) {
-        std::snprintf(ultimoErro, sizeof ultimoErro, "janela sem pixels");
+}
+
+bool semPixels(int width, int height) {
+    if (width > 0 && height > 0) return false;
+    std::snprintf(ultimoErro, sizeof ultimoErro, "janela sem pixels");
+    return true;
+}
+
+// Writes the image into `fd`, a file just created for it; libtiff owns the
+// descriptor once it has opened it.
+int gravaNoDescritor(int fd, const char* filename, const char* description, int x, int y, int width,
+                     int height, int compression) {
+    TIFF* tif = TIFFFdOpen(fd, filename, "w");
+    if (!tif) {
+        close(fd);
         return falha(filename);
     }
-    TIFF* tif = TIFFOpen(filename, "w");
-    if (!tif) return falha(filename);
     const std::size_t linha = static_cast<std::size_t>(width) * 3;
     std::vector<unsigned char> pixels(linha * static_cast<std::size_t>(height));
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
@@ -83,4 +80,60 @@ int writetiff(const char* filename, const char* description, int x, int y, int w
     }
     TIFFClose(tif);
     return 0;
+}
+
+} // namespace
+
+int compressaoDoMenu(int valor) {
+    switch (valor) {
+    case 1: return COMPRESSION_LZW;
+    case 2: return COMPRESSION_PACKBITS;
+    case 3: return COMPRESSION_NONE;
+    default: return 0;
+    }
+}
+
+std::string nomeDaImagem(const char* base, unsigned numero) {
+    char sufixo[32];
+    std::snprintf(sufixo, sizeof sufixo, "-%04u.tif", numero);
+    return std::string(base ? base : "") + sufixo;
+}
+
+int writetiff(const char* filename, const char* description, int x, int y, int width, int height,
+              int compression) {
+    preparaErros();
+    if (semPixels(width, height)) return falha(filename);
+    const int fd = criaArquivoNovo(filename);
+    if (fd < 0) {
+        std::snprintf(ultimoErro, sizeof ultimoErro, "%s", std::strerror(errno));
+        return falha(filename);
+    }
+    return gravaNoDescritor(fd, filename, description, x, y, width, height, compression);
+}
+
+int gravaInstantaneo(const char* description, int width, int height, int compression, std::string& nome) {
+    preparaErros();
+    const char* base = matriz.getNome();
+    const unsigned primeiro = contadorDeImagens;
+    if (semPixels(width, height)) {
+        ++contadorDeImagens;
+        return falha(nomeDaImagem(base, primeiro).c_str());
+    }
+    // Numbers stop at the largest unsigned: the search never wraps around.
+    const unsigned tentativas = static_cast<unsigned>(
+        std::min<unsigned long long>(MAX_TENTATIVAS_DE_NOME, UINT_MAX - static_cast<unsigned long long>(primeiro) + 1));
+    unsigned usado = 0;
+    const int fd = criaPrimeiroLivre([base, primeiro](unsigned k) { return nomeDaImagem(base, primeiro + k); },
+                                     tentativas, nome, usado);
+    const int erro = errno;
+    contadorDeImagens = primeiro + usado + 1;
+    if (fd < 0) {
+        if (erro == EEXIST)
+            std::snprintf(ultimoErro, sizeof ultimoErro, "ja existem todos os numeros de '%s' a '%s'",
+                          nomeDaImagem(base, primeiro).c_str(), nome.c_str());
+        else
+            std::snprintf(ultimoErro, sizeof ultimoErro, "%s", std::strerror(erro));
+        return falha(nome.c_str());
+    }
+    return gravaNoDescritor(fd, nome.c_str(), description, 0, 0, width, height, compression);
 }

@@ -1,7 +1,29 @@
 # "Salvar" > "Como Imagem" in its three compressions writes numbered TIFFs
-# beside the scan, equal to what the window shows; exports whose file cannot
-# be created print one line each and the viewer keeps working.
+# beside the scan, equal to what the window shows; no export replaces a file
+# already there (the next free number, the next free _N suffix), and each
+# names the file it wrote in one stdout line.
 source "$(dirname "$0")/comum.sh"
+
+# Chooses a sector in window $1 and waits until it fills the view. The menu
+# opens near the right edge, so that its entries lie outside the window: the
+# release of the click on an entry, when freeglut lets it through, must not
+# land in the window and end the selection before the drag.
+setor() {
+  captura "$1" "$TMP/disco.png"
+  for _ in 1 2 3; do
+    escolhe "$1" 600 320 1 1
+    arrasta "$1" 420 200 500 300
+    ate_que difere_mais "$1" "$TMP/setor.png" "$TMP/disco.png" 50000 && return 0
+    echo "o setor nao apareceu; outra tentativa" >&2
+  done
+  falha "o setor nao encheu a janela"
+}
+
+# True once stdout has the line of a file written: $1 imagem/texto, $2 its name.
+gravou() {
+  case $1 in imagem) grep -qxF "vorlane: imagem gravada em '$2'" "$TMP/stdout" ;;
+             texto) grep -qxF "vorlane: texto gravado em '$2'" "$TMP/stdout" ;; esac
+}
 
 mkdir -p "$TMP/radar"
 cp "$FONTE/exemplos/BRU050301143000.dat" "$TMP/radar/"
@@ -12,7 +34,7 @@ esperado=(LZW RLE None) # ImageMagick calls PackBits RLE
 for k in 0 1 2; do
   escolhe "$P" 320 320 3 0 "$k"
   f="$TMP/radar/BRU050301143000.dat-000$k.tif"
-  ate_que test -s "$f" || falha "sem $f"
+  ate_que gravou imagem "radar/BRU050301143000.dat-000$k.tif" || falha "sem $f: $(cat "$TMP/stdout")"
   info=$(identify -format '%w %h %C' "$f")
   [ "$info" = "640 640 ${esperado[$k]}" ] || falha "imagem $k: $info"
 done
@@ -27,19 +49,31 @@ igual_ao_tiff() {
 }
 ate_que igual_ao_tiff || falha "o TIFF difere da tela"
 
-# Files that cannot be created: a directory stands where each would go.
-mkdir "$TMP/radar/BRU050301143000.dat-0003.tif"
+# Names already taken: a file at the next number and a directory at the one
+# after are passed over; the counter goes on after the number used.
+printf 'de outra sessao\n' | tee "$TMP/antigo" >"$TMP/radar/BRU050301143000.dat-0003.tif"
+mkdir "$TMP/radar/BRU050301143000.dat-0004.tif"
 escolhe "$P" 320 320 3 0 0
-escolhe "$P" 320 320 1 1
-arrasta "$P" 420 200 500 300
-mkdir "$TMP/radar/BRU050301143000.243km40-84"
-escolhe "$P" 320 320 3 1
-ate_que_avalia 'test "$(wc -l <"$TMP/stderr")" -ge 2' || falha "sem mensagens: $(cat "$TMP/stderr")"
-[ "$(grep -c '^vorlane: .*BRU050301143000.dat-0003.tif' "$TMP/stderr")" -eq 1 ] || falha "mensagem da imagem: $(cat "$TMP/stderr")"
-[ "$(grep -c '^vorlane: .*BRU050301143000.243km40-84' "$TMP/stderr")" -eq 1 ] || falha "mensagem do texto: $(cat "$TMP/stderr")"
-[ "$(wc -l <"$TMP/stderr")" -eq 2 ] || falha "mensagens demais: $(cat "$TMP/stderr")"
-# Still running, still in the sector view; the counter moved on to 0004.
-vivo
+ate_que gravou imagem radar/BRU050301143000.dat-0005.tif || falha "imagem: $(cat "$TMP/stdout")"
+rmdir "$TMP/radar/BRU050301143000.dat-0004.tif" # free again, but behind the counter
 escolhe "$P" 320 320 3 0 1
-ate_que test -s "$TMP/radar/BRU050301143000.dat-0004.tif" || falha "a numeracao nao continuou"
+ate_que gravou imagem radar/BRU050301143000.dat-0006.tif || falha "a numeracao nao continuou: $(cat "$TMP/stdout")"
+cmp -s "$TMP/antigo" "$TMP/radar/BRU050301143000.dat-0003.tif" || falha "a imagem antiga mudou"
+
+# The sector's text export beside an earlier file of its name, twice: _2, then _3.
+setor "$P"
+texto=radar/BRU050301143000.243km40-84
+cp "$TMP/antigo" "$TMP/$texto"
+escolhe "$P" 320 320 3 1
+ate_que gravou texto "${texto}_2" || falha "texto: $(cat "$TMP/stdout")"
+escolhe "$P" 320 320 3 1
+ate_que gravou texto "${texto}_3" || falha "segundo texto: $(cat "$TMP/stdout")"
+cmp -s "$TMP/antigo" "$TMP/$texto" || falha "o texto antigo mudou"
+cmp -s "$TMP/${texto}_2" "$TMP/${texto}_3" || falha "as duas exportacoes diferem"
+grep -qx 'Raios: 973-1132' "$TMP/${texto}_2" || falha "conteudo: $(head -c 200 "$TMP/${texto}_2")"
+
+# One stdout line per file written, nothing else; no failures.
+[ "$(wc -l <"$TMP/stdout")" -eq 7 ] || falha "stdout: $(cat "$TMP/stdout")"
+[ ! -s "$TMP/stderr" ] || falha "stderr: $(cat "$TMP/stderr")"
+vivo
 echo ok

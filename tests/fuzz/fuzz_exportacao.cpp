@@ -16,7 +16,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho) {
     m->setNome(nome.c_str());
     std::string saida;
     m->setNewName(saida, numeros[0], numeros[1], numeros[2]);
-    const std::string ate = nome.substr(0, std::strcspn(nome.c_str(), "."));
+    // The name is kept up to the first '.' of its base name, directories whole.
+    const char* base = nomeBase(nome.c_str());
+    const std::string ate = nome.substr(0, static_cast<std::size_t>(base - nome.c_str()) + std::strcspn(base, "."));
     if (saida.compare(0, ate.size(), ate) != 0 || saida.find("km", ate.size()) == std::string::npos) std::abort();
     return 0;
 }

@@ -1,8 +1,10 @@
 // The scan reader on arbitrary bytes: the first two bytes choose the first
 // gate, the rest is the file. Checks the bounds the views rely on.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <new>
 #include <sstream>
 #include <string>
@@ -27,6 +29,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho) {
         for (int a = 0; a < N_AZIMUTES; ++a)
             for (int g = 0; g < static_cast<int>(m->raioMinimo); ++g)
                 if (m->getTabela(a, g) != VALOR_NAO_LIDO) std::abort(); // nothing before the first gate
+        // Every irregularity noted has a place in the file, and a message.
+        const AvisosDaLeitura& av = m->getAvisos();
+        const unsigned long linhas = 1 + static_cast<unsigned long>(std::count(dados + 2, dados + tamanho, '\n'));
+        for (const Ocorrencias* o : {&av.foraDeSequencia, &av.blocosExtras, &av.palavras, &av.cortado})
+            if (o->quantidade > 0 && (o->linha < 1 || o->linha > linhas)) std::abort();
+        if (!std::memchr(av.primeiraPalavra, 0, sizeof av.primeiraPalavra)) std::abort();
+        textosDosAvisos("f", av);
     }
     m->~Matriz();
     return 0;

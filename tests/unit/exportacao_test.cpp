@@ -1,7 +1,9 @@
 // Text export of a region: layout byte for byte, clamping to the scan's
-// gates, the arc between two angles and a file that cannot be created.
+// gates, the arc between two angles, names already taken and a file that
+// cannot be created.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -92,14 +94,32 @@ TEST_F(Exportacao, ArcoMaisCurtoEntreOsAngulos) {
     EXPECT_NE(a.find("#  0  Az: 349 \n"), std::string::npos);
     EXPECT_NE(a.find("#  20  Az: 9 \n 12.5 \n"), std::string::npos);
     EXPECT_EQ(a.find("#  21 "), std::string::npos);
-    // The same arc whichever angle comes first.
+    // The same arc whichever angle comes first (the name is taken by now).
     ASSERT_TRUE(m->salvaAtual(40, 40, 100, 80));
-    EXPECT_EQ(conteudo(".10km350-10"), a);
+    EXPECT_EQ(conteudo(".10km350-10_2"), a);
     // 180 degrees apart: from the row of the first angle upward, 181 blocks.
     ASSERT_TRUE(m->salvaAtual(40, 40, 0, 180));
     const std::string b = conteudo(".10km90-270");
     EXPECT_NE(b.find("#  180  Az: 269 \n"), std::string::npos);
     EXPECT_EQ(b.find("#  181 "), std::string::npos);
+}
+
+TEST_F(Exportacao, NuncaSubstituiUmNomeExistente) {
+    auto m = varredura(EXEMPLO);
+    const std::string nome = dir + "/BRU050301143000.10km10-11";
+    { std::ofstream(nome, std::ios::binary) << "de outra exportacao\n"; }
+    // A directory and a dangling link take the next names: the link's target
+    // must not be created through it.
+    ASSERT_EQ(mkdir((nome + "_2").c_str(), 0755), 0);
+    ASSERT_EQ(symlink((dir + "/alvo").c_str(), (nome + "_3").c_str()), 0);
+    std::string gravado;
+    ASSERT_TRUE(m->salvaAtual(40, 42, 80, 79, &gravado));
+    EXPECT_EQ(gravado, nome + "_4");
+    EXPECT_EQ(conteudo(".10km10-11"), "de outra exportacao\n");
+    EXPECT_EQ(access((dir + "/alvo").c_str(), F_OK), -1);
+    EXPECT_EQ(conteudo(".10km10-11_4").substr(0, 29), "\nRaios: 40-42\nAngulos: 10-11\n");
+    ASSERT_TRUE(m->salvaAtual(40, 42, 80, 79, &gravado));
+    EXPECT_EQ(gravado, nome + "_5");
 }
 
 TEST_F(Exportacao, ArquivoQueNaoPodeSerCriado) {

@@ -68,6 +68,7 @@ TEST(Hostis, CemMilBlocos) {
     auto m = leTexto(texto);
     EXPECT_EQ(m->anguloMaximo, m->anguloMinimo + 360);
     EXPECT_FLOAT_EQ(m->getTabela(0, 4), 59.5f); // block 359 (359 % 60 = 59) lands in row 0
+    EXPECT_EQ(m->getAvisos().blocosExtras.quantidade, 100000u - 360u);
 }
 
 TEST(Hostis, TokensEstranhos) {

@@ -188,6 +188,60 @@ TEST(Leitura, ArquivosSemVarreduraUtil) {
     le("p\n# Az:", "4", ResultadoLeitura::SEM_AZIMUTE);
 }
 
+// Files read by the rules that still give a wrong picture: per kind, the
+// count and the first line; a regular file notes nothing.
+TEST(Leitura, AvisosDeArquivosIrregulares) {
+    const auto avisos = [](const std::string& texto) {
+        auto m = le(texto);
+        EXPECT_EQ(textosDosAvisos("x.dat", m->getAvisos()).size(),
+                  (m->getAvisos().foraDeSequencia.quantidade > 0) + (m->getAvisos().blocosExtras.quantidade > 0) +
+                      (m->getAvisos().palavras.quantidade > 0) + (m->getAvisos().cortado.quantidade > 0));
+        return m->getAvisos();
+    };
+    {
+        // Wrapping past 359, a header 360 for 0, a header without a number,
+        // letters glued to values and CR before LF are all regular.
+        const AvisosDaLeitura a = avisos("p\n" + bloco(358, " 1.0") + bloco(359, " 12.5dBZ 1e5 -inf\r") +
+                                         bloco(360, " 2.0") + "# fim\n 3.0\n");
+        EXPECT_EQ(a.foraDeSequencia.quantidade + a.blocosExtras.quantidade + a.palavras.quantidade +
+                      a.cortado.quantidade, 0u);
+        EXPECT_TRUE(textosDosAvisos("x.dat", a).empty());
+    }
+    {
+        // Ray 2 missing: headers 3 and 4 are each off; the first is on line 6.
+        const AvisosDaLeitura a = avisos("p\n" + bloco(0, " 1") + bloco(1, " 1") + bloco(3, " 1") + bloco(4, " 1"));
+        EXPECT_EQ(a.foraDeSequencia.quantidade, 2u);
+        EXPECT_EQ(a.foraDeSequencia.linha, 6u);
+        EXPECT_EQ(a.azimuteAchado, 3);
+        EXPECT_EQ(a.azimuteEsperado, 2);
+        // A repeated ray, with a number in the form the first header allows.
+        const AvisosDaLeitura b = avisos("p\n# Az: 10.7 g\n 1\n# Az: 11.2 g\n 1\n# Az: 11 g\n 1\n");
+        EXPECT_EQ(b.foraDeSequencia.quantidade, 1u);
+        EXPECT_EQ(b.foraDeSequencia.linha, 6u);
+        EXPECT_EQ(b.azimuteEsperado, 12);
+    }
+    {
+        // 400 blocks over several read chunks: 40 not read, the first on line 722.
+        std::string texto = "p\n";
+        for (int k = 0; k < 400; ++k) texto += bloco(k, valores(100, "1.0"));
+        const AvisosDaLeitura a = avisos(texto);
+        EXPECT_EQ(a.blocosExtras.quantidade, 40u);
+        EXPECT_EQ(a.blocosExtras.linha, 2u + 2u * 360u);
+        EXPECT_EQ(a.foraDeSequencia.quantidade, 0u);
+    }
+    {
+        const AvisosDaLeitura a = avisos("p\n# Az: 0 g\n 1.0 2.0\n 3 nan 4 x\n# Az: 1 g\n 5 inf#\n");
+        EXPECT_EQ(a.palavras.quantidade, 3u);
+        EXPECT_EQ(a.palavras.linha, 4u);
+        EXPECT_STREQ(a.primeiraPalavra, "nan");
+    }
+    {
+        const AvisosDaLeitura a = avisos("p\n" + bloco(0, " 1") + "# Az: 1 g\n 1.0 2.");
+        EXPECT_EQ(a.cortado.quantidade, 1u);
+        EXPECT_EQ(a.cortado.linha, 5u);
+    }
+}
+
 TEST(Reducoes, MaximoDosRaiosCobertos) {
     std::string corpo;
     for (int g = 0; g < 2000; ++g) corpo += " " + std::to_string(g + 1) + ".0";

@@ -109,7 +109,12 @@ TEST(SetNewName, SufixoDoRecorte) {
         {"C:\\radar\\BRU050301143000.dat", 41, 10, 50, "C:\\radar\\BRU050301143000.10km10-50"},
         {"C:\\radar\\BRU050301143000.dat", 43, 10, 50, "C:\\radar\\BRU050301143000.10km10-50"},
         {"C:\\radar\\BRU050301143000.dat", 39, 10, 50, "C:\\radar\\BRU050301143000.9km10-50"},
-        {"./BRU050301143000.dat", 40, 10, 50, ".10km10-50"},
+        // Only the base name is cut: dots in directories keep the export beside the scan.
+        {"./BRU050301143000.dat", 40, 10, 50, "./BRU050301143000.10km10-50"},
+        {"radar.2019/MTS100206111233.dat", 400, 0, 5, "radar.2019/MTS100206111233.100km0-5"},
+        {"../a.b/X.dat", 4, 1, 2, "../a.b/X.1km1-2"},
+        {"C:\\a.b\\X.dat", 4, 1, 2, "C:\\a.b\\X.1km1-2"},
+        {"a.b/c.d\\X", 4, 1, 2, "a.b/c.d\\X.1km1-2"},
         {"PPR050301003014.10km.dat", 0, 359, 0, "PPR050301003014.0km359-0"},
         {"semponto", 1999, 0, 359, "semponto.499km0-359"},
         {longo.c_str(), 4, 2, 3, std::string(5000, 'a') + ".1km2-3"},
