@@ -185,6 +185,11 @@ void posicionaTabela(float xv, float yv) {
     estado = EXIBE_NUMEROS;
 }
 
+// A press, or the release that ends the drag it began. A release without
+// its press (the click that picked the menu entry can reach the window
+// after the menu closes) is not a selection: it is ignored.
+bool soltaSemPressao(bool pressionado, unsigned contador) { return !pressionado && contador != 1; }
+
 unsigned arrasto(bool pressionado, float xv, float yv, int tipo) {
     figure.kind = tipo;
     if (pressionado) {
@@ -200,6 +205,7 @@ unsigned arrasto(bool pressionado, float xv, float yv, int tipo) {
 unsigned trataBotaoEsquerdo(bool pressionado, float xv, float yv) {
     switch (estado) {
     case SELECIONA_FATIA: {
+        if (soltaSemPressao(pressionado, contaPontos)) return NENHUM;
         const unsigned r = arrasto(pressionado, xv, yv, 2);
         if (contaPontos == 2) completaSetor();
         return r;
@@ -207,11 +213,13 @@ unsigned trataBotaoEsquerdo(bool pressionado, float xv, float yv) {
     case SELECIONA_ZOOM:
     case SELECIONA_ZOOM_DE_CORTE: {
         const bool deCorte = estado == SELECIONA_ZOOM_DE_CORTE;
+        if (soltaSemPressao(pressionado, contaPontos)) return NENHUM;
         const unsigned r = arrasto(pressionado, xv, yv, 1);
         if (contaPontos == 2) completaZoom(deCorte);
         return r;
     }
     case SELECIONA_GRAFICO: {
+        if (soltaSemPressao(pressionado, contaPontosReta)) return NENHUM;
         const unsigned r = arrasto(pressionado, xv, yv, 3);
         if (contaPontosReta == 2) completaPerfil();
         return r;

@@ -251,13 +251,19 @@ TEST_F(Completa, Setor) {
     EXPECT_NEAR(yIntervalo, 0.172954, 1e-5);
     EXPECT_NEAR(xZero, 0.371116, 1e-5);
     EXPECT_NEAR(yZero, 0, 1e-5);
-    // A release completes with the press point stored earlier, even without a press.
-    reinicia();
-    estado = SELECIONA_FATIA;
-    xSelecaoInicial = polar(30.2, 0.1).x;
-    ySelecaoInicial = polar(30.2, 0.1).y;
-    trataBotaoEsquerdo(false, polar(60.2, 0.2).x, polar(60.2, 0.2).y);
-    EXPECT_EQ(setor(), (std::vector<unsigned>{30, 196, 60, 396, 30}));
+    // A release without its press (the click that chose the menu entry) selects
+    // nothing, in every drag state; the drag that follows does.
+    for (EstadosPossiveis e : {SELECIONA_FATIA, SELECIONA_ZOOM, SELECIONA_ZOOM_DE_CORTE, SELECIONA_GRAFICO}) {
+        reinicia();
+        estado = e;
+        xSelecaoInicial = polar(30.2, 0.1).x;
+        ySelecaoInicial = polar(30.2, 0.1).y;
+        EXPECT_EQ(trataBotaoEsquerdo(false, polar(60.2, 0.2).x, polar(60.2, 0.2).y), NENHUM) << e;
+        EXPECT_EQ(estado, e);
+        EXPECT_EQ(arrasta(polar(30.2, 0.1), polar(60.2, 0.2)), PRINCIPAL) << e;
+        EXPECT_NE(estado, e);
+    }
+    EXPECT_EQ(estado, EXIBE_GRAFICO);
 }
 
 TEST_F(Completa, CaixaDeUmQuartoDeDisco) {
