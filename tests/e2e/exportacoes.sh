@@ -72,8 +72,20 @@ cmp -s "$TMP/antigo" "$TMP/$texto" || falha "o texto antigo mudou"
 cmp -s "$TMP/${texto}_2" "$TMP/${texto}_3" || falha "as duas exportacoes diferem"
 grep -qx 'Raios: 973-1132' "$TMP/${texto}_2" || falha "conteudo: $(head -c 200 "$TMP/${texto}_2")"
 
+# A larger window: the snapshot is the whole window at its new size (a frame
+# kept from the old size left the new columns black).
+xdotool windowsize "$P" 800 600
+ate_que_avalia '[ "$(xdotool getwindowgeometry "$P" | grep -c "Geometry: 800x600")" = 1 ]' || falha "a janela nao cresceu"
+xdotool mousemove --window "$P" 100 100 mousemove --window "$P" 110 100
+escolhe "$P" 320 320 3 0 2
+f=radar/BRU050301143000.dat-0007.tif
+ate_que gravou imagem "$f" || falha "imagem maior: $(cat "$TMP/stdout")"
+[ "$(identify -format '%w %h' "$TMP/$f")" = "800 600" ] || falha "tamanho: $(identify "$TMP/$f")"
+direita=$(convert "$TMP/$f" -crop 100x600+700+0 +repage -format '%[fx:int(100*mean)]' info:)
+[ "$direita" -gt 30 ] || falha "a direita da imagem maior esta escura ($direita %)"
+
 # One stdout line per file written, nothing else; no failures.
-[ "$(wc -l <"$TMP/stdout")" -eq 7 ] || falha "stdout: $(cat "$TMP/stdout")"
+[ "$(wc -l <"$TMP/stdout")" -eq 8 ] || falha "stdout: $(cat "$TMP/stdout")"
 [ ! -s "$TMP/stderr" ] || falha "stderr: $(cat "$TMP/stderr")"
 vivo
 echo ok
