@@ -77,9 +77,5 @@ void display_minimap() {
     desenhaMinimapa();
     GLint v[4];
     glGetIntegerv(GL_VIEWPORT, v);
-    const bool novoTamanho = !disco.tamanhoTrocado(v[2], v[3]);
-    glutSwapBuffers();
-    disco.trocou(v[2], v[3]);
-    // A first frame at a new size may have gone into buffers of the old size.
-    if (novoTamanho && v[2] > 0 && v[3] > 0) glutPostRedisplay();
+    trocaBuffers(disco, v[2], v[3]);
 }

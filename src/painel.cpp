@@ -71,8 +71,11 @@ void drawCores() {
     }
 }
 
+namespace {
+QuadroGuardado quadro; // the last frame, redrawn only when a setting changes
+} // namespace
+
 void desenhaPainel() {
-    static QuadroGuardado quadro; // the last frame, redrawn only when a setting changes
     glMatrixMode(GL_MODELVIEW);
     glShadeModel(qualidadeImagem == BOA ? GL_SMOOTH : GL_FLAT);
     int chave[8] = {qualidadeImagem, unidadeMedidas, coresSuave, qualidadeR};
@@ -102,5 +105,7 @@ void desenhaQuadroDoPainel() {
 
 void displayMenu() {
     desenhaPainel();
-    glutSwapBuffers();
+    GLint v[4];
+    glGetIntegerv(GL_VIEWPORT, v);
+    trocaBuffers(quadro, v[2], v[3]);
 }

@@ -35,6 +35,10 @@ private:
     bool valido = false;
 };
 
+// Swaps the current window's buffers (GLUT) and records the size for
+// `quadro`; after the first swap at a new size the window is redrawn once more.
+void trocaBuffers(QuadroGuardado& quadro, int largura, int altura);
+
 // Forgets every kept frame (for data that no key covers changing, e.g. in tests).
 void invalidaQuadros();
 // Turns reuse off (every frame drawn anew, and still kept) or back on; for comparisons.

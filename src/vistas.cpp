@@ -171,17 +171,7 @@ void desenhaPrincipal() {
 }
 
 namespace {
-
-// Swaps the main window's buffers. The first frame at a new size may have
-// gone into buffers of the old size: then one more frame is drawn at once.
-void trocaPrincipal() {
-    const int w = static_cast<int>(width), h = static_cast<int>(height);
-    const bool novoTamanho = !quadroPrincipal.tamanhoTrocado(w, h);
-    glutSwapBuffers();
-    quadroPrincipal.trocou(w, h);
-    if (novoTamanho && w > 0 && h > 0) glutPostRedisplay();
-}
-
+void trocaPrincipal() { trocaBuffers(quadroPrincipal, static_cast<int>(width), static_cast<int>(height)); }
 } // namespace
 
 void desenhaPrincipalNoTamanhoReal() {
