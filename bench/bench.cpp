@@ -87,18 +87,18 @@ void minimapaBase() {
     desenhaSobreposicaoDoSitio();
 }
 
-// Main window then minimap, finished. A redraw draws the main view anew (the
-// minimap redraws its disc only when its own inputs change); a pointer
-// movement may reuse the kept view.
+// Main window then minimap, each swapped as the viewer does, finished. A
+// redraw draws the main view anew (the minimap redraws its disc only when its
+// own inputs change); a pointer movement may reuse the kept view.
 void principalEMinimapa(bool base, bool reusa = false) {
     if (!reusa) invalidaVistaPrincipal();
     janela(janelaPrincipal);
-    if (base) quadroBase();
-    else desenhaPrincipal();
+    if (base) quadroBase(), glutSwapBuffers();
+    else display();
     glFinish();
     janela(janela_de_fundo);
-    if (base) minimapaBase();
-    else desenhaMinimapa();
+    if (base) minimapaBase(), glutSwapBuffers();
+    else display_minimap();
     glFinish();
 }
 
@@ -197,7 +197,7 @@ void redesenhos(const char* titulo) {
         atualizaLeitura(xv, yv);
         principalEMinimapa(base, true);
         janela(janelaMenu);
-        desenhaPainel();
+        displayMenu();
         glFinish();
     };
     const Medida rapido = mede([&] { movimento(false); }, 21);
