@@ -47,4 +47,7 @@ falha_de_partida "vazio.dat" vazio.dat
 falha_de_partida "zero.dat" zero.dat
 rm "$TMP/dados.dat"
 falha_de_partida "dados.dat"
+# A good scan and no display: one line of the viewer's own, status 1.
+cp "$FONTE/tests/data/minimo.dat" "$TMP/dados.dat"
+falha_de_partida "display ':vorlane-nenhum'" dados.dat
 echo ok
