@@ -78,11 +78,12 @@ extern int janelaMenu;      // GLUT id of the side panel, 0 until it exists
 void resize(int w, int h);
 // Tunes the C library's allocator for steady redraw times; call first thing.
 void preparaAlocador();
-// glutInit with only the name `programa` as command line, then the display mode.
+// glutInit with only the name `programa` as command line, then the display
+// mode; without an X display, one stderr line and exit status 1.
 void iniciaGlut(const char* programa);
 void display();
-// Draws the current view into the back buffer without swapping, so tests and
-// snapshots can read what the user sees.
+// Draws the current view into the back buffer without swapping, so tests can
+// read what the user sees.
 void desenhaPrincipal();
 // desenhaPrincipal for reading back (snapshots): when the window's size
 // has not been through a swap yet, a frame is swapped first so the buffers

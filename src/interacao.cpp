@@ -44,15 +44,14 @@ bool pixelParaVista(int x, int y, unsigned w, unsigned h, int& margemX, int& mar
     return true;
 }
 
+bool vistaSemTransformacao(EstadosPossiveis anterior) { return anterior == ESPERA || anterior == SELECIONA_FATIA; }
+
 void vistaParaVarredura(float xv, float yv, float& xs, float& ys) {
     xs = xv / escalaGlobal + xZero;
     ys = yv / escalaGlobal + yZero;
 }
 
 namespace {
-
-// The full disc is drawn untransformed: there view points are scan points.
-bool vistaSemTransformacao(EstadosPossiveis anterior) { return anterior == ESPERA || anterior == SELECIONA_FATIA; }
 
 unsigned raioNaTabela(long g) { return static_cast<unsigned>(limitaAoAlcance(g, 0, N_RAIOS - 1)); }
 
@@ -187,8 +186,15 @@ void posicionaTabela(float xv, float yv) {
 
 // A press, or the release that ends the drag it began. A release without
 // its press (the click that picked the menu entry can reach the window
-// after the menu closes) is not a selection: it is ignored.
+// after the menu closes) is not a selection: it only ends an outline left
+// from an abandoned drag.
 bool soltaSemPressao(bool pressionado, unsigned contador) { return !pressionado && contador != 1; }
+unsigned ignoraSolta() {
+    if (!tracking) return NENHUM;
+    tracking = false;
+    resetFigure();
+    return PRINCIPAL;
+}
 
 unsigned arrasto(bool pressionado, float xv, float yv, int tipo) {
     figure.kind = tipo;
@@ -205,7 +211,7 @@ unsigned arrasto(bool pressionado, float xv, float yv, int tipo) {
 unsigned trataBotaoEsquerdo(bool pressionado, float xv, float yv) {
     switch (estado) {
     case SELECIONA_FATIA: {
-        if (soltaSemPressao(pressionado, contaPontos)) return NENHUM;
+        if (soltaSemPressao(pressionado, contaPontos)) return ignoraSolta();
         const unsigned r = arrasto(pressionado, xv, yv, 2);
         if (contaPontos == 2) completaSetor();
         return r;
@@ -213,13 +219,13 @@ unsigned trataBotaoEsquerdo(bool pressionado, float xv, float yv) {
     case SELECIONA_ZOOM:
     case SELECIONA_ZOOM_DE_CORTE: {
         const bool deCorte = estado == SELECIONA_ZOOM_DE_CORTE;
-        if (soltaSemPressao(pressionado, contaPontos)) return NENHUM;
+        if (soltaSemPressao(pressionado, contaPontos)) return ignoraSolta();
         const unsigned r = arrasto(pressionado, xv, yv, 1);
         if (contaPontos == 2) completaZoom(deCorte);
         return r;
     }
     case SELECIONA_GRAFICO: {
-        if (soltaSemPressao(pressionado, contaPontosReta)) return NENHUM;
+        if (soltaSemPressao(pressionado, contaPontosReta)) return ignoraSolta();
         const unsigned r = arrasto(pressionado, xv, yv, 3);
         if (contaPontosReta == 2) completaPerfil();
         return r;

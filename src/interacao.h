@@ -22,6 +22,9 @@ enum Redesenho : unsigned { NENHUM = 0, PRINCIPAL = 1, PAINEL = 2 };
 bool pixelParaVista(int x, int y, unsigned w, unsigned h, int& margemX, int& margemY, float& xv, float& yv);
 inline bool dentroDoQuadrado(float xv, float yv) { return xv >= -1 && xv <= 1 && yv >= -1 && yv <= 1; }
 
+// True when a profile or table is picked over the full disc, which is drawn
+// untransformed (view points are scan points), given the state before it.
+bool vistaSemTransformacao(EstadosPossiveis anterior);
 // View point to scan point under the current view transform.
 void vistaParaVarredura(float xv, float yv, float& xs, float& ys);
 

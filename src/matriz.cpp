@@ -277,12 +277,15 @@ bool leCabecalhoSeguinte(Leitor& leitor, long& numero) {
     return azimuteDoCabecalho(texto, numero);
 }
 
-// Line feeds directly followed by '#' from here to the end: the block headers
-// the reader did not reach.
-unsigned long contaCabecalhosRestantes(Leitor& leitor) {
-    unsigned long n = 0;
-    for (int anterior = leitor.ultimoLido(), c = leitor.le(); c >= 0; anterior = c, c = leitor.le())
+// Line feeds directly followed by '#' from here on: the block headers the
+// reader did not reach. At most `limite` bytes are looked at; `completo`
+// tells whether the end was reached.
+unsigned long contaCabecalhosRestantes(Leitor& leitor, unsigned long limite, bool& completo) {
+    unsigned long n = 0, lidos = 0;
+    int c = 0;
+    for (int anterior = leitor.ultimoLido(); lidos < limite && (c = leitor.le()) >= 0; anterior = c, ++lidos)
         if (c == '#' && anterior == '\n') ++n;
+    completo = c < 0;
     return n;
 }
 
@@ -349,8 +352,9 @@ std::vector<std::string> textosDosAvisos(const char* nome, const AvisosDaLeitura
                                a.azimuteEsperado));
     if (a.blocosExtras.quantidade > 0)
         adiciona(std::snprintf(linha, sizeof linha,
-                               "%lu bloco(s) alem dos 360 primeiros, o primeiro na linha %lu: nao foram lidos",
-                               a.blocosExtras.quantidade, a.blocosExtras.linha));
+                               "%s%lu bloco(s) alem dos 360 primeiros, o primeiro na linha %lu: nao foram lidos",
+                               a.blocosExtrasAoMenos ? "pelo menos " : "", a.blocosExtras.quantidade,
+                               a.blocosExtras.linha));
     if (a.palavras.quantidade > 0)
         adiciona(std::snprintf(linha, sizeof linha,
                                "%lu palavra(s) no lugar de valores, a primeira na linha %lu ('%s'): os valores "
@@ -421,10 +425,10 @@ ResultadoLeitura Matriz::leVarredura(std::istream& entrada) {
                 c = letra(fimDoToken) ? pulaLetras(leitor, fimDoToken, nullptr, 0) : leitor.le();
             } else if (letra(c)) {
                 // A word standing alone (nan, x) took the place of a value.
-                const unsigned long linhaDaPalavra = avisos.palavras.quantidade == 0 ? leitor.linhaAtual() : 0;
                 char texto[sizeof avisos.primeiraPalavra];
                 c = pulaLetras(leitor, c, texto, sizeof texto - 1);
-                if (!caractereDeValor(c) && anota(avisos.palavras, [&] { return linhaDaPalavra; }))
+                // The byte after the word is still on its line (a line feed ends it).
+                if (!caractereDeValor(c) && anota(avisos.palavras, [&] { return leitor.linhaAtual(); }))
                     std::memcpy(avisos.primeiraPalavra, texto, sizeof texto);
             } else {
                 c = leitor.le();
@@ -434,12 +438,15 @@ ResultadoLeitura Matriz::leVarredura(std::istream& entrada) {
     }
     anguloMaximo = t;
     raioMaximo = maisLongo;
+    bool noFim = true;
     if (!leitor.fim) {
         // The 360th body ended at a '#': that block and any later ones are not read.
+        constexpr unsigned long LIMITE = 64UL << 20; // bytes looked at past the 360th block
         avisos.blocosExtras.linha = leitor.linhaAtual();
-        avisos.blocosExtras.quantidade = 1 + contaCabecalhosRestantes(leitor);
+        avisos.blocosExtras.quantidade = 1 + contaCabecalhosRestantes(leitor, LIMITE, noFim);
+        avisos.blocosExtrasAoMenos = !noFim;
     }
-    if (leitor.ultimoLido() != '\n') anota(avisos.cortado, [&] { return leitor.linhaAtual(); });
+    if (noFim && leitor.ultimoLido() != '\n') anota(avisos.cortado, [&] { return leitor.linhaAtual(); });
     subMatriz2();
     subMatriz4();
     subMatriz16();
@@ -517,6 +524,7 @@ bool Matriz::salvaAtual(int ori, int orf, int oti, int otf, std::string* gravado
             std::fprintf(stderr, "vorlane: nao foi possivel gravar o arquivo de texto '%s': %s\n",
                          nomeArquivo.c_str(), std::strerror(errno));
             close(fd);
+            unlink(nomeArquivo.c_str()); // empty, and ours: it would only hold the name
         } else if (erro == EEXIST) {
             std::fprintf(stderr, "vorlane: nao foi possivel criar o arquivo de texto '%s': ja existem todos "
                          "os nomes ate '%s'\n", base.c_str(), nomeArquivo.c_str());

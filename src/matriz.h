@@ -66,8 +66,10 @@ struct AvisosDaLeitura {
     Ocorrencias foraDeSequencia;
     long azimuteAchado = 0;   // the first such header's number (truncated)
     long azimuteEsperado = 0; // what the sequence expected there, 0..359
-    // Blocks after the 360th: not read.
+    // Blocks after the 360th: not read. Counted over a bounded stretch of
+    // what follows (a huge or endless input is not read through for this).
     Ocorrencias blocosExtras;
+    bool blocosExtrasAoMenos = false; // the count stopped before the end
     // A run of letters alone inside a block (nan, inf, x): a value that is
     // not one, so the block's later values sit one gate nearer the radar.
     Ocorrencias palavras;

@@ -66,6 +66,8 @@ bool QuadroGuardado::guarda(const void* chave, std::size_t tamanho, int w, int h
         glGenTextures(1, &textura);
         todos().push_back(this);
     }
+    while (glGetError() != GL_NO_ERROR) {
+    }
     glBindTexture(GL_TEXTURE_2D, textura);
     if (w != largura || h != altura) {
         glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, w, h, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
@@ -77,6 +79,10 @@ bool QuadroGuardado::guarda(const void* chave, std::size_t tamanho, int w, int h
     glReadBuffer(GL_BACK);
     glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, 0, 0, w, h);
     glBindTexture(GL_TEXTURE_2D, 0);
+    if (glGetError() != GL_NO_ERROR) { // e.g. a window wider than the largest texture
+        largura = altura = 0;
+        return false;
+    }
     const unsigned char* bytes = static_cast<const unsigned char*>(chave);
     chaveGuardada.assign(bytes, bytes + tamanho);
     valido = true;

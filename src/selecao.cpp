@@ -68,16 +68,23 @@ void tracejado(const std::vector<Ponto>& linha) {
                 t1 = std::min(t1, q[i] / p[i]);
             }
         }
-        // Dashes of the visible part: [2j, 2j + 2) along the line is on for odd j.
-        const double a = percorrido + t0 * comprimento, b = percorrido + t1 * comprimento;
-        for (long j = static_cast<long>(std::floor(a / TRACO)); t0 <= t1 && j * TRACO < b; ++j) {
-            if (j % 2 == 0) continue;
-            const double de = (std::max(a, j * TRACO) - percorrido) / comprimento;
-            const double ate = (std::min(b, (j + 1) * TRACO) - percorrido) / comprimento;
-            glVertex2d((x0 + dx * de) / escala, (y0 + dy * de) / escala);
-            glVertex2d((x0 + dx * ate) / escala, (y0 + dy * ate) / escala);
+        if (t0 <= t1) {
+            // From the point where the piece enters the window, in pixels along
+            // it: dash k covers [2k - fase, 2k + 2 - fase) and is on for odd k.
+            // Bounded by the window, however far off the piece starts.
+            const double ux = dx / comprimento, uy = dy / comprimento;
+            const double ex = x0 + dx * t0, ey = y0 + dy * t0;
+            const double fase = std::fmod(percorrido + std::fmod(t0 * comprimento, 2 * TRACO), 2 * TRACO);
+            const double visivel = std::min((t1 - t0) * comprimento, 2 * (xLimite + yLimite));
+            for (int j = 0; j * TRACO - fase < visivel; ++j) {
+                if (j % 2 == 0) continue;
+                const double de = std::max(0.0, j * TRACO - fase), ate = std::min(visivel, (j + 1) * TRACO - fase);
+                if (ate <= de) continue;
+                glVertex2d((ex + ux * de) / escala, (ey + uy * de) / escala);
+                glVertex2d((ex + ux * ate) / escala, (ey + uy * ate) / escala);
+            }
         }
-        percorrido = std::fmod(percorrido + comprimento, 2 * TRACO);
+        percorrido = std::fmod(percorrido + std::fmod(comprimento, 2 * TRACO), 2 * TRACO);
     }
     glEnd();
 }
@@ -89,9 +96,14 @@ std::vector<Ponto> naVista(std::vector<Ponto> linha) {
 }
 
 void perfilArrastado(float x0, float y0, float x1, float y1) {
-    float xs0, ys0, xs1, ys1;
-    vistaParaVarredura(x0, y0, xs0, ys0);
-    vistaParaVarredura(x1, y1, xs1, ys1);
+    // The same frame the profile will be taken in: over the full disc the
+    // view points are scan points, whatever scale a zoom left behind.
+    const bool direto = vistaSemTransformacao(estadoAnterior);
+    float xs0 = x0, ys0 = y0, xs1 = x1, ys1 = y1;
+    if (!direto) {
+        vistaParaVarredura(x0, y0, xs0, ys0);
+        vistaParaVarredura(x1, y1, xs1, ys1);
+    }
     const unsigned inicial = matriz.getRaioInicial(), final = matriz.getRaioFinal();
     std::vector<Ponto> linha;
     if (isLinha) {
@@ -110,7 +122,7 @@ void perfilArrastado(float x0, float y0, float x1, float y1) {
                                   anguloPolarDoAzimute(anguloPolarDoPonto(xs1, ys1)));
         arco(linha, r, anguloPolarDoAzimute(a.fim), a.abertura);
     }
-    tracejado(naVista(linha));
+    tracejado(direto ? linha : naVista(linha));
 }
 
 } // namespace

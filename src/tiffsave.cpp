@@ -54,6 +54,7 @@ int gravaNoDescritor(int fd, const char* filename, const char* description, int 
     TIFF* tif = TIFFFdOpen(fd, filename, "w");
     if (!tif) {
         close(fd);
+        unlink(filename); // empty, and ours: it would only hold the number
         return falha(filename);
     }
     const std::size_t linha = static_cast<std::size_t>(width) * 3;

@@ -453,4 +453,15 @@ TEST_F(Vistas, ArcosTracejadosPequenosEPerfilDe180Graus) {
     renderiza();
     visivel(arco(0.3, -80, 80)); // the east half
     EXPECT_EQ(arco(0.3, 100, 260).comPreto, 0);
+
+    // A radial profile along the east spoke under a large zoom (the ray is
+    // 10^8 pixels long): dashed across the window, and only there; under an
+    // enormous one the frame still ends.
+    estado = estadoAnterior = EXIBE_ZOOM;
+    escalaGlobal = 1e6f, xZero = 0.25f, yZero = 0, isLinha = true;
+    xSelecaoInicial = -0.5f, ySelecaoInicial = 0, xSelecaoAtual = 0.5f, ySelecaoAtual = 0;
+    renderiza();
+    esperaTracejado(tracejado(-0.9, 0, 0.9, 0));
+    escalaGlobal = 1e20f;
+    renderiza();
 }
