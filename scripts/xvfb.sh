@@ -16,8 +16,11 @@ inicia)
   fi
   rm -f "$dir/display" "$dir/pid"
   # -displayfd makes Xvfb choose a free display number and write it to the fd.
+  # -noreset: by default the server resets whenever its last client leaves,
+  # and drops the connections that arrive meanwhile (a viewer started just
+  # after another ended could not open the display).
   exec 3>"$dir/display"
-  setsid Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp \
+  setsid Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp \
     </dev/null >"$dir/xvfb.log" 2>&1 &
   echo $! >"$dir/pid"
   exec 3>&-
@@ -42,7 +45,14 @@ executa)
     echo "vorlane-testes: nenhum Xvfb ativo em $dir" >&2
     exit 1
   fi
-  DISPLAY=":$(tr -d '\n' <"$dir/display")" exec "$@"
+  export DISPLAY=":$(tr -d '\n' <"$dir/display")"
+  # The server never resets: the windows of the command before live until its
+  # viewer has gone, and must not be taken for this command's.
+  for _ in $(seq 1 100); do
+    [ -z "$(xdotool search --onlyvisible --name '^VORLANE$' 2>/dev/null)" ] && break
+    sleep 0.1
+  done
+  exec "$@"
   ;;
 *)
   echo "vorlane-testes: acao desconhecida '$acao'" >&2

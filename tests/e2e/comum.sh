@@ -32,19 +32,18 @@ espera_janela() {
     if [ -n "$id" ]; then echo "$id"; return 0; fi
     sleep 0.1
   done
-  echo "FALHA: a janela '$1' nao apareceu" >&2
+  echo "FALHA: a janela '$1' nao apareceu; stderr: $(head -c 300 "$TMP/stderr" 2>/dev/null)" >&2
   return 1
 }
 
 # Screenshot of a window into a PNG, once the window has drawn its first
 # frame (a window not yet drawn reads back black).
-captura() {
-  for _ in $(seq 1 50); do
-    import -window "$1" "$2"
-    [ "$(convert "$2" -format '%[fx:maxima.r+maxima.g+maxima.b]' info:)" != "0" ] && return 0
-    sleep 0.1
-  done
-}
+captura() { ate_que capturou "$1" "$2" || true; }
+capturou() { importa "$1" "$2" && [ "$(convert "$2" -format '%[fx:maxima.r+maxima.g+maxima.b]' info:)" != "0" ]; }
+
+# import -window $1 with the other arguments, bounded: an import started as
+# a window maps has waited for an event that never came.
+importa() { local id=$1; shift; timeout 5 import -window "$id" "$@"; }
 
 # "r g b" of the pixel (x, y) of a PNG.
 pixel() {
@@ -54,84 +53,140 @@ pixel() {
 # Absolute screen position of a window's top-left corner: "x y".
 posicao() { xdotool getwindowgeometry "$1" | sed -n 's/.*Position: \([0-9]*\),\([0-9]*\).*/\1 \2/p'; }
 
-# The most recently opened (rightmost) visible pop-up menu: "id x y".
-menu_aberto() {
-  local melhor="" mx=-1 p
-  for m in $(xdotool search --onlyvisible --name '^freeglut menu$' 2>/dev/null); do
-    p=($(posicao "$m"))
-    if [ "${p[0]}" -gt "$mx" ]; then mx=${p[0]}; melhor="$m ${p[0]} ${p[1]}"; fi
+# Every action below waits for the effect it causes, and callers wait for
+# the effect of their steps (ate_que, repete_ate): under a software renderer
+# on a busy machine the viewer may handle events seconds late, and an action
+# taken before it caught up (a click before a menu highlights its entry) is
+# lost. Waits are bounded by ESPERA_MAXIMA seconds (10).
+
+# The visible pop-up menus, one id a line.
+menus_visiveis() { xdotool search --onlyvisible --name '^freeglut menu$' 2>/dev/null || true; }
+nenhum_menu() { [ -z "$(menus_visiveis)" ]; }
+
+# True when menu window $1 draws its entry $2 highlighted: freeglut paints the
+# row under the pointer white, the others grey (178), and the entry text
+# starts 4 px in, so the 2 px before it tell. Entries are 26 px apart.
+destacada() {
+  [ "$(importa "$1" -crop 2x19+2+$((26 * $2 + 4)) +repage -format '%[fx:minima.r]' info: 2>/dev/null)" = 1 ]
+}
+nao_destacada() { ! destacada "$@"; }
+
+# The single open menu, once its entry $1 is not drawn highlighted (a menu
+# reopened where it was may show its last picture until it redraws). Sets MENU.
+menu_fresco() {
+  local ms
+  ms=($(menus_visiveis))
+  [ "${#ms[@]}" -eq 1 ] && nao_destacada "${ms[0]}" "$1" && MENU=${ms[0]}
+}
+
+# A visible menu that is not in the list $1 (a submenu just opened). Sets MENU.
+menu_novo() {
+  local id
+  for id in $(menus_visiveis); do
+    case " $1 " in *" $id "*) ;; *) MENU=$id; return 0 ;; esac
   done
-  echo "$melhor"
+  return 1
+}
+
+# Puts the pointer on ($2, $3) and waits for the rest of the arguments to
+# hold, moving off and back every second (a busy viewer may miss a hover).
+# False when menu $1 closes meanwhile or after ESPERA_MAXIMA seconds.
+paira_ate() {
+  local m=$1 ex=$2 ey=$3; shift 3
+  local fim=$((SECONDS + ${ESPERA_MAXIMA:-10})) volta=$((SECONDS + 1))
+  xdotool mousemove "$ex" "$ey"
+  until "$@"; do
+    [[ $'\n'"$(menus_visiveis)"$'\n' == *$'\n'"$m"$'\n'* ]] || return 1
+    [ "$SECONDS" -lt "$fim" ] || return 1
+    if [ "$SECONDS" -ge "$volta" ]; then
+      xdotool mousemove "$ex" $((ey + 2)) mousemove "$ex" "$ey"
+      volta=$((SECONDS + 1))
+    fi
+    sleep 0.05
+  done
+}
+
+# One try of escolhe; false when a menu did not open or closed too early, a
+# submenu did not open, the entry never highlighted or the menus stayed open.
+tenta_escolher() {
+  local janela=$1 x=$2 y=$3; shift 3
+  local indices=("$@") k p ex ey antes
+  # A right press also closes the menus a failed try left open.
+  xdotool mousemove --window "$janela" "$x" "$y" click 3
+  ate_que menu_fresco "${indices[0]}" || return 1
+  for k in "${!indices[@]}"; do
+    p=($(posicao "$MENU"))
+    [ -n "${VORLANE_E2E_DEPURA:-}" ] && echo "menu $MENU em ${p[*]}, entrada ${indices[k]}" >&2
+    ex=$((p[0] + 25)) ey=$((p[1] + 13 + 26 * indices[k]))
+    if [ "$k" -lt $((${#indices[@]} - 1)) ]; then
+      antes=$(menus_visiveis | tr '\n' ' ')
+      paira_ate "$MENU" "$ex" "$ey" menu_novo "$antes" || return 1
+      # Not yet entered, the submenu highlights nothing once it has drawn.
+      ate_que nao_destacada "$MENU" "${indices[k + 1]}" || return 1
+    else
+      paira_ate "$MENU" "$ex" "$ey" destacada "$MENU" "${indices[k]}" || return 1
+      xdotool click 1
+      ate_que nenhum_menu || return 1
+    fi
+  done
 }
 
 # Opens the right-button menu of window $1 at its point ($2, $3) and follows
 # the entry indices that remain: every index but the last opens a submenu
-# (entries are 26 px apart; a submenu opens level with its entry).
-sem_menus() {
-  for _ in $(seq 1 $((${ESPERA_MAXIMA:-10} * 20))); do
-    [ -z "$(xdotool search --onlyvisible --name '^freeglut menu$' 2>/dev/null)" ] && return 0
-    sleep 0.05
-  done
-  falha "um menu ficou aberto"
-}
-
+# (a submenu opens level with its entry). The last entry is clicked once it
+# is drawn highlighted, and the menus must close; a try that goes wrong is
+# done again from a fresh menu, three times at most.
 escolhe() {
-  local janela=$1 x=$2 y=$3; shift 3
-  sem_menus
-  xdotool mousemove --window "$janela" "$x" "$y" click 3
-  local m=""
-  for _ in $(seq 1 $((${ESPERA_MAXIMA:-10} * 10))); do m=$(menu_aberto); [ -n "$m" ] && break; sleep 0.1; done
-  [ -n "$m" ] || falha "o menu nao abriu"
-  [ -n "${VORLANE_E2E_DEPURA:-}" ] && echo "menu em $m para $*" >&2
-  local dados=($m) n=$#
-  local mx=${dados[1]} my=${dados[2]} i=0
-  for indice in "$@"; do
-    i=$((i + 1))
-    local ex=$((mx + 25)) ey=$((my + 13 + 26 * indice))
-    if [ "$i" -lt "$n" ]; then
-      xdotool mousemove "$ex" "$ey"
-      local novo="" tentativa=0
-      for _ in $(seq 1 $((${ESPERA_MAXIMA:-10} * 10))); do
-        novo=$(menu_aberto)
-        [ "${novo#* }" != "$mx $my" ] && [ -n "$novo" ] && break
-        novo=""
-        # A busy viewer may miss the hover: move over the entry again.
-        tentativa=$((tentativa + 1))
-        [ $((tentativa % 10)) -eq 0 ] && xdotool mousemove "$ex" $((ey + 2)) mousemove "$ex" "$ey"
-        sleep 0.1
-      done
-      [ -n "$novo" ] || falha "o submenu nao abriu"
-      dados=($novo); mx=${dados[1]}; my=${dados[2]}
-      [ -n "${VORLANE_E2E_DEPURA:-}" ] && echo "  submenu em $novo" >&2
-    else
-      # Give the menu time to highlight the entry before the click.
-      xdotool mousemove "$ex" "$ey"
-      sleep 0.5
-      xdotool click 1
-    fi
+  local tentativa
+  ate_que nenhum_menu || true
+  for tentativa in 1 2 3; do
+    tenta_escolher "$@" && return 0
+    echo "menu $*: tentativa $tentativa sem efeito" >&2
   done
-  sem_menus
-  sleep 0.3
+  falha "o menu $* nao foi escolhido"
 }
 
-# Left drag in window $1 from ($2, $3) to ($4, $5), in steps, as a hand would.
+# Left drag in window $1 from ($2, $3) to ($4, $5), in steps with the button
+# down, as a hand would. Its effect is the caller's to wait for.
 arrasta() {
-  local janela=$1 x0=$2 y0=$3 x1=$4 y1=$5
+  local janela=$1 x0=$2 y0=$3 x1=$4 y1=$5 k
   xdotool mousemove --window "$janela" "$x0" "$y0" mousedown 1
   for k in 1 2 3 4 5 6 7 8; do
     xdotool mousemove --window "$janela" $((x0 + (x1 - x0) * k / 8)) $((y0 + (y1 - y0) * k / 8))
     sleep 0.05
   done
   xdotool mouseup 1
-  sleep 0.5
 }
 
-clica() { xdotool mousemove --window "$1" "$2" "$3" click 1; sleep 0.4; }
+clica() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
+
+# Moves the pointer to ($2, $3) of window $1 through a neighbouring pixel: the
+# window gets a motion event, and redraws, even if the pointer was there
+# (steps that request no redraw show on the next movement).
+mexe() { xdotool mousemove --window "$1" $(($2 + 1)) $(($3 + 1)) mousemove --window "$1" "$2" "$3"; }
 
 # Retries a condition for up to ESPERA_MAXIMA seconds (10): the viewer redraws three windows for
 # every event, so under a software renderer it may lag behind the events.
 ate_que() {
-  for _ in $(seq 1 $((${ESPERA_MAXIMA:-10} * 5))); do "$@" && return 0; sleep 0.2; done
+  local fim=$((SECONDS + ${ESPERA_MAXIMA:-10}))
+  until "$@"; do
+    [ "$SECONDS" -lt "$fim" ] || return 1
+    sleep 0.1
+  done
+}
+
+# Does an action until its effect shows: repete_ate ACTION... -- CONDITION...
+# The condition gets ESPERA_MAXIMA seconds after each of three tries at most,
+# so a late effect still counts and only a lost action is done again.
+repete_ate() {
+  local acao=() tentativa
+  while [ "${1:?repete_ate: falta --}" != -- ]; do acao+=("$1"); shift; done
+  shift
+  for tentativa in 1 2 3; do
+    "${acao[@]}"
+    ate_que "$@" && return 0
+    echo "${acao[*]}: tentativa $tentativa sem efeito" >&2
+  done
   return 1
 }
 
@@ -150,6 +205,21 @@ difere_menos() { captura "$1" "$2"; [ "$(diferenca "$3" "$2")" -lt "$4" ]; }
 
 # Number of pixels that differ between two images.
 diferenca() { compare -metric AE "$1" "$2" null: 2>&1 | cut -d' ' -f1 || true; }
+
+# Chooses "Setor Circular" in window $1 and drags from (420, 200) to
+# (500, 300), again until the sector fills the view.
+setor() {
+  captura "$1" "$TMP/disco.png"
+  repete_ate arrasta_setor "$1" -- difere_mais "$1" "$TMP/setor.png" "$TMP/disco.png" 50000 || falha "o setor nao encheu a janela"
+}
+arrasta_setor() { escolhe "$1" 320 320 1 1; arrasta "$1" 420 200 500 300; }
+
+# True once stdout has the line of a file written: $1 imagem/texto, $2 its
+# name as the viewer gives it (the viewer writes the line after the file).
+gravou() {
+  case $1 in imagem) grep -qxF "vorlane: imagem gravada em '$2'" "$TMP/stdout" ;;
+             texto) grep -qxF "vorlane: texto gravado em '$2'" "$TMP/stdout" ;; esac
+}
 
 # Keeps going only while the viewer runs.
 vivo() { kill -0 "$VORLANE_PID" 2>/dev/null || falha "o vorlane terminou: $(cat "$TMP/stderr")"; }

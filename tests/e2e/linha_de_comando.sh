@@ -8,8 +8,8 @@ abre
 id=$(espera_janela VORLANE)
 geo=$(xdotool getwindowgeometry "$id" | sed -n 's/.*Geometry: //p')
 [ "$geo" = "640x640" ] || falha "geometria $geo"
-captura "$id" "$TMP/janela.png"
-[ "$(pixel "$TMP/janela.png" 5 5)" = "153 153 153" ] || falha "fundo $(pixel "$TMP/janela.png" 5 5)"
+fundo() { captura "$id" "$TMP/janela.png"; [ "$(pixel "$TMP/janela.png" 5 5)" = "153 153 153" ]; }
+ate_que fundo || falha "fundo $(pixel "$TMP/janela.png" 5 5)"
 kill "$VORLANE_PID"
 wait "$VORLANE_PID" 2>/dev/null || true
 ate_que sem_janela VORLANE || true

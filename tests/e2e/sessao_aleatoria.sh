@@ -54,9 +54,11 @@ teclas() {
 
 FOLHAS_PRINCIPAL=("0" "1 0 0" "1 0 1" "1 1" "1 2" "1 3" "2" "3 0 0" "3 0 1" "3 0 2" "3 1")
 FOLHAS_PAINEL=("0 0" "0 1" "0 2" "0 3" "1 0" "1 1" "1 2" "2 0" "2 1" "2 2" "2 3" "3 0" "3 1" "4 0" "4 1" "4 2")
+# The minimap covers the main window from its column 635 on (rows 0 to 319).
 menu() {
+  local largura=$((LARGURA < 630 ? LARGURA : 630))
   if [ $((RANDOM % 2)) -eq 0 ] && [ "$LARGURA" -ge 100 ] && [ "$ALTURA" -ge 100 ]; then
-    escolhe "$P" $((RANDOM % (LARGURA - 40) + 20)) $((RANDOM % (ALTURA - 40) + 20)) \
+    escolhe "$P" $((RANDOM % (largura - 40) + 20)) $((RANDOM % (ALTURA - 40) + 20)) \
       ${FOLHAS_PRINCIPAL[RANDOM % ${#FOLHAS_PRINCIPAL[@]}]}
   else
     escolhe "$PA" 80 $((RANDOM % 200 + 300)) ${FOLHAS_PAINEL[RANDOM % ${#FOLHAS_PAINEL[@]}]}
@@ -106,9 +108,10 @@ echo "eventos $eventos em $((SECONDS - inicio)) s"
 # Still answering: a snapshot of a 640 x 640 window is a valid TIFF.
 xdotool windowsize "$P" 640 640
 LARGURA=640 ALTURA=640
+ate_que_avalia '[ "$(xdotool getwindowgeometry "$P" | grep -c "Geometry: 640x640")" = 1 ]' || falha "a janela nao voltou a 640 x 640"
 antes=$(ls "$TMP/radar" | grep -c '\.tif$' || true)
-escolhe "$P" 320 320 3 0 0
-ate_que_avalia 'test "$(ls "$TMP/radar" | grep -c "\.tif$")" -gt "$antes"' || falha "sem TIFF final"
+mais_um_tiff() { [ "$(ls "$TMP/radar" | grep -c '\.tif$')" -gt "$antes" ]; }
+repete_ate escolhe "$P" 320 320 3 0 0 -- mais_um_tiff || falha "sem TIFF final"
 ultimo=$(ls "$TMP/radar"/*.tif | sort | tail -n 1)
 ate_que_avalia 'test "$(identify -format "%w %h" "$ultimo" 2>/dev/null)" = "640 640"' || falha "TIFF final invalido: $ultimo"
 vivo
