@@ -62,5 +62,14 @@ repete_ate angular -- grafico || falha "sem grafico angular"
 # In the angular graph Up moves the arc one gate out and Left turns it back a degree.
 xdotool mousemove --window "$P" 320 320 key Up Left
 [ "$(exportado 244km39-83)" = "Raios: 978-978 Angulos: 39-83 " ] || falha "angular movido: $(exportado 244km39-83)"
+
+# A sector through the radar from polar angle 180 (224, 319: gate 598) to 0
+# (480, 319: gate 1005): the southern half it outlines is the half shown and
+# exported, azimuth rows 90 to 270.
+captura "$P" "$TMP/antes_do_meio.png"
+meio() { escolhe "$P" 320 320 1 1; arrasta "$P" 224 319 480 319; }
+repete_ate meio -- difere_mais "$P" "$TMP/meio.png" "$TMP/antes_do_meio.png" 50000 || falha "o meio disco nao apareceu"
+[ "$(exportado 148km90-270)" = "Raios: 594-1001 Angulos: 90-270 " ] || falha "meio disco: $(exportado 148km90-270)"
+[ "$(blocos 148km90-270)" -eq 181 ] || falha "meio disco: blocos"
 vivo
 echo ok
