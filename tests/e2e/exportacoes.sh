@@ -4,27 +4,6 @@
 # names the file it wrote in one stdout line.
 source "$(dirname "$0")/comum.sh"
 
-# Chooses a sector in window $1 and waits until it fills the view. The menu
-# opens near the right edge, so that its entries lie outside the window: the
-# release of the click on an entry, when freeglut lets it through, must not
-# land in the window and end the selection before the drag.
-setor() {
-  captura "$1" "$TMP/disco.png"
-  for _ in 1 2 3; do
-    escolhe "$1" 600 320 1 1
-    arrasta "$1" 420 200 500 300
-    ate_que difere_mais "$1" "$TMP/setor.png" "$TMP/disco.png" 50000 && return 0
-    echo "o setor nao apareceu; outra tentativa" >&2
-  done
-  falha "o setor nao encheu a janela"
-}
-
-# True once stdout has the line of a file written: $1 imagem/texto, $2 its name.
-gravou() {
-  case $1 in imagem) grep -qxF "vorlane: imagem gravada em '$2'" "$TMP/stdout" ;;
-             texto) grep -qxF "vorlane: texto gravado em '$2'" "$TMP/stdout" ;; esac
-}
-
 mkdir -p "$TMP/radar"
 cp "$FONTE/exemplos/BRU050301143000.dat" "$TMP/radar/"
 abre radar/BRU050301143000.dat

@@ -3,21 +3,6 @@
 # viewer runs (each failed export: one stderr line, the viewer goes on).
 source "$(dirname "$0")/comum.sh"
 
-# Chooses a sector in window $1 and waits until it fills the view. The menu
-# opens near the right edge, so that its entries lie outside the window: the
-# release of the click on an entry, when freeglut lets it through, must not
-# land in the window and end the selection before the drag.
-setor() {
-  captura "$1" "$TMP/disco.png"
-  for _ in 1 2 3; do
-    escolhe "$1" 600 320 1 1
-    arrasta "$1" 420 200 500 300
-    ate_que difere_mais "$1" "$TMP/setor.png" "$TMP/disco.png" 50000 && return 0
-    echo "o setor nao apareceu; outra tentativa" >&2
-  done
-  falha "o setor nao encheu a janela"
-}
-
 # Takes a snapshot and a sector's text export; checks both land beside the scan.
 exporta_e_confere() {
   local P=$1 dir=$2 base=$3
