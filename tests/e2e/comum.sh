@@ -110,8 +110,15 @@ paira_ate() {
 # submenu did not open, the entry never highlighted or the menus stayed open.
 tenta_escolher() {
   local janela=$1 x=$2 y=$3; shift 3
-  local indices=("$@") k p ex ey antes
-  # A right press also closes the menus a failed try left open.
+  local indices=("$@") k m p ex ey antes
+  # Menus a failed try left open close with a press on the first one's
+  # corner, where it opened, once the pointer has left the entries of all
+  # (freeglut takes an entry still marked under the pointer instead).
+  if ! ate_que nenhum_menu; then
+    for m in $(menus_visiveis); do xdotool mousemove $(posicao "$m"); done
+    xdotool mousemove --window "$janela" "$x" "$y" click 3
+    ate_que nenhum_menu || return 1
+  fi
   xdotool mousemove --window "$janela" "$x" "$y" click 3
   ate_que menu_fresco "${indices[0]}" || return 1
   for k in "${!indices[@]}"; do
@@ -138,7 +145,6 @@ tenta_escolher() {
 # done again from a fresh menu, three times at most.
 escolhe() {
   local tentativa
-  ate_que nenhum_menu || true
   for tentativa in 1 2 3; do
     tenta_escolher "$@" && return 0
     echo "menu $*: tentativa $tentativa sem efeito" >&2
