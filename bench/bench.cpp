@@ -24,8 +24,11 @@
 #include "glauxiliar.h"
 #include "glclass.h"
 #include "interacao.h"
+#include "janelas.h"
 #include "matriz.h"
+#include "menus.h"
 #include "quadros.h"
+#include "selecoes.h"
 
 namespace {
 
@@ -45,7 +48,7 @@ Medida mede(const std::function<void()>& passo, int repeticoes) {
     return {ms[ms.size() / 2], ms.front(), ms.back()};
 }
 
-void linha(const char* nome, const Medida& m, const Medida* base) {
+void imprimeLinha(const char* nome, const Medida& m, const Medida* base) {
     if (base)
         std::printf("%-34s %9.2f %9.2f %9.2f %9.2f %7.1fx\n", nome, m.mediana, m.minimo, m.maximo, base->mediana,
                     base->mediana / m.mediana);
@@ -136,7 +139,7 @@ void linhaComparada(const char* nome, int n) {
     if (!quer(nome)) return;
     const Medida rapido = mede([] { principalEMinimapa(false); }, n);
     const Medida base = mede([] { principalEMinimapa(true); }, n);
-    linha(nome, rapido, &base);
+    imprimeLinha(nome, rapido, &base);
 }
 
 // A row of one window's drawing alone, its kept frames forgotten first.
@@ -150,7 +153,7 @@ void linhaSozinha(const char* nome, int id, void (*desenha)()) {
             glFinish();
         },
         21);
-    linha(nome, m, nullptr);
+    imprimeLinha(nome, m, nullptr);
 }
 
 void redesenhos(const char* titulo) {
@@ -202,7 +205,7 @@ void redesenhos(const char* titulo) {
     };
     const Medida rapido = mede([&] { movimento(false); }, 21);
     const Medida base = mede([&] { movimento(true); }, 21);
-    linha("pointer move to readout, 1 km", rapido, &base);
+    imprimeLinha("pointer move to readout, 1 km", rapido, &base);
 }
 
 // Peak resident size (VmHWM) of a program run with `argumentos`, once it has
@@ -244,7 +247,9 @@ int main(int argc, char** argv) {
     inciaCores();
     iniciaGlut("vorlane_bench");
     criaJanelaPrincipal();
-    criaPainelEMinimapa();
+    criaPainel();
+    criaMenusDoPainel();
+    criaMinimapa();
     for (int k = 0; k < 30; ++k) {
         glutMainLoopEvent();
         usleep(10000);
@@ -259,7 +264,7 @@ int main(int argc, char** argv) {
     std::printf("VORLANE benchmark: 640 x 640, %s\n", reinterpret_cast<const char*>(glGetString(GL_RENDERER)));
     std::printf("\n%-34s %9s %9s %9s\n", "start-up (ms)", "median", "min", "max");
     const Medida partida = mede([&] { carrega(cheia, "0"); }, 9);
-    linha("read + reduce, full 360 x 2000", partida, nullptr);
+    imprimeLinha("read + reduce, full 360 x 2000", partida, nullptr);
 
     carrega(real, "4");
     lugar = BRU;

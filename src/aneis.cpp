@@ -5,7 +5,6 @@
 
 #include "geometria.h"
 #include "glclass.h"
-#include "matriz.h"
 
 namespace {
 

@@ -9,7 +9,6 @@
 #include "geometria.h"
 #include "glauxiliar.h"
 #include "glclass.h"
-#include "matriz.h"
 
 void verticePolar(double raio, double radianos) {
     glVertex3f(static_cast<float>(raio * std::cos(radianos) / RAIOS_POR_UNIDADE),
@@ -57,16 +56,6 @@ void drawQuadrado(int sizeR, int i, int r) {
     verticePolar(r1, d2);
     getNewColor(sizeR, i, fora);
     verticePolar(r1, d1);
-    glEnd();
-}
-
-void drawQuadradoReal(float x, float y, float xp, float yp, int cor) {
-    glColor3ub(cores[cor].R, cores[cor].G, cores[cor].B);
-    glBegin(GL_POLYGON);
-    glVertex3f(x, y, 0.0f);
-    glVertex3f(x + xp, y, 0.0f);
-    glVertex3f(x + xp, y + yp, 0.0f);
-    glVertex3f(x, y + yp, 0.0f);
     glEnd();
 }
 
@@ -162,11 +151,11 @@ void raioPlano(Lote& lote, int sizeR, int a, int inicio, int fim) {
     const double c1 = t.cosBorda[a][0], s1 = t.senBorda[a][0], c2 = t.cosBorda[a][1], s2 = t.senBorda[a][1];
     int r = inicio;
     float cor[3];
-    bool temCor = r < fim && corDaAmostra(valorDaColuna(sizeR, a, r), cor);
+    bool temCor = r < fim && corDaAmostra(matriz.valorDaColuna(sizeR, a, r), cor);
     while (r < fim) {
         if (!temCor) {
             ++r;
-            temCor = r < fim && corDaAmostra(valorDaColuna(sizeR, a, r), cor);
+            temCor = r < fim && corDaAmostra(matriz.valorDaColuna(sizeR, a, r), cor);
             continue;
         }
         // Extend the run while the next cell has the same colour; keep the
@@ -175,7 +164,7 @@ void raioPlano(Lote& lote, int sizeR, int a, int inicio, int fim) {
         float outra[3];
         bool outraTemCor = false;
         while (ultimo + 1 < fim) {
-            outraTemCor = corDaAmostra(valorDaColuna(sizeR, a, ultimo + 1), outra);
+            outraTemCor = corDaAmostra(matriz.valorDaColuna(sizeR, a, ultimo + 1), outra);
             if (!outraTemCor || outra[0] != cor[0] || outra[1] != cor[1] || outra[2] != cor[2]) break;
             ++ultimo;
             outraTemCor = false;
@@ -202,8 +191,8 @@ void raioSuave(Lote& lote, int sizeR, int a, int inicio, int fim) {
         const int fora = r + 1 < colunas ? r + 1 : r;
         float cores4[4][3];
         bool algum = false;
-        const float valores[4] = {valorDaColuna(sizeR, a, r), valorDaColuna(sizeR, n, r),
-                                  valorDaColuna(sizeR, n, fora), valorDaColuna(sizeR, a, fora)};
+        const float valores[4] = {matriz.valorDaColuna(sizeR, a, r), matriz.valorDaColuna(sizeR, n, r),
+                                  matriz.valorDaColuna(sizeR, n, fora), matriz.valorDaColuna(sizeR, a, fora)};
         for (int k = 0; k < 4; ++k) {
             if (corDaAmostra(valores[k], cores4[k])) algum = true;
             else std::copy(cinza, cinza + 3, cores4[k]);

@@ -1,4 +1,4 @@
-// City table: coordinates are whole numbers of 1/247 scan units.
+// Radar sites and the city table (coordinates in whole 1/247 scan units).
 #include "cidades.h"
 
 #include <cstring>
@@ -31,6 +31,12 @@ const CidadeFonte FONTE[N_CIDADES] = {
 constexpr float UNIDADES_POR_ESCALA = 247.0f;
 
 } // namespace
+
+lugarCidade lugarDoCodigo(const char* local) {
+    if (std::memcmp(local, "BRU", 4) == 0) return BRU;
+    if (std::memcmp(local, "PPR", 4) == 0) return PPR;
+    return UNK;
+}
 
 void iniciaCidades() {
     for (int k = 0; k < N_CIDADES; ++k) {

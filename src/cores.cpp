@@ -4,7 +4,6 @@
 #include <cmath>
 
 colorido cores[N_CORES];
-coloridoEscolha coresSuave = COR_MEDIO;
 
 namespace {
 
@@ -94,3 +93,12 @@ bool corDoValor(float v, int modo, UsoDaCor uso, CorAmostra& cor) {
     }
     return true;
 }
+
+int entradaDaLegendaMinima(int i) {
+    if (i <= 4) return 1;
+    if (i <= 14) return 13;
+    if (i <= 22) return 16;
+    if (i <= 28) return 26;
+    return 30;
+}
+

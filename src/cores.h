@@ -13,7 +13,6 @@ extern colorido cores[N_CORES]; // entry k belongs to 2.5 k - 12.5 dBZ; filled b
 // Settings enums have a fixed int type: any value a caller stores is valid to
 // read, and the code treats values outside the list as "none of these".
 enum coloridoEscolha : int { COR_MAXIMO = 0, COR_MEDIO = 1, COR_MINIMO = 2, COR_BRILHO = 3 };
-extern coloridoEscolha coresSuave; // colour mode; COR_MEDIO at start
 
 void inciaCores();
 
@@ -37,5 +36,8 @@ bool corDoValor(float v, int modo, UsoDaCor uso, CorAmostra& cor);
 // Palette entry of v in COR_MEDIO (v >= -12.5): its 2.5-dBZ class, the last
 // entry for 68.75 dBZ and above.
 int indiceMedio(float v);
+
+// Palette entry of legend row i (0..31) in COR_MINIMO.
+int entradaDaLegendaMinima(int i);
 
 #endif

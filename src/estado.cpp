@@ -1,29 +1,66 @@
-// Interaction state, selections, display settings and the pointer readout:
-// the globals that the handlers write and the views read.
-#include "glclass.h"
+// The program's globals, defined once, and their reset.
+#include "estado.h"
 
-nivelColoridoTipo nivelColorido = COLORIDO_E_PRETO;
-medidas unidadeMedidas = KILOMETROS;
+namespace {
+const GrupoVista VISTA_INICIAL;
+const GrupoSelecao SELECAO_INICIAL;
+const GrupoAjustes AJUSTES_INICIAIS;
+const GrupoLeitura LEITURA_INICIAL;
+} // namespace
+
+GrupoVista grupoVista;
+unsigned &width = grupoVista.width, &height = grupoVista.height;
+EstadosPossiveis &estado = grupoVista.estado, &estadoAnterior = grupoVista.estadoAnterior;
+float &escalaGlobal = grupoVista.escalaGlobal, &xZero = grupoVista.xZero, &yZero = grupoVista.yZero;
+float &xIntervalo = grupoVista.xIntervalo, &yIntervalo = grupoVista.yIntervalo;
+float &xMin = grupoVista.xMin, &yMin = grupoVista.yMin, &xMax = grupoVista.xMax, &yMax = grupoVista.yMax;
+float &escalaGlobalOld = grupoVista.escalaGlobalOld, &xZeroOld = grupoVista.xZeroOld, &yZeroOld = grupoVista.yZeroOld;
+
+GrupoSelecao grupoSelecao;
+double (&quadradoZoom)[2] = grupoSelecao.quadradoZoom;
+fig& figure = grupoSelecao.figure;
+float &xSelecaoInicial = grupoSelecao.xSelecaoInicial, &ySelecaoInicial = grupoSelecao.ySelecaoInicial;
+float &xSelecaoAtual = grupoSelecao.xSelecaoAtual, &ySelecaoAtual = grupoSelecao.ySelecaoAtual;
+unsigned &contaPontos = grupoSelecao.contaPontos, &contaPontosReta = grupoSelecao.contaPontosReta;
+unsigned (&pontos)[2][2] = grupoSelecao.pontos;
+unsigned& abertura = grupoSelecao.abertura;
+unsigned (&retaPontos)[2][2] = grupoSelecao.retaPontos;
+unsigned (&selecao)[3] = grupoSelecao.selecao;
+int &primeiroRaio = grupoSelecao.primeiroRaio, &primeiroAngulo = grupoSelecao.primeiroAngulo;
+int &ajusteR = grupoSelecao.ajusteR, &ajusteA = grupoSelecao.ajusteA;
+unsigned &raioItemp = grupoSelecao.raioItemp, &raioFtemp = grupoSelecao.raioFtemp;
+unsigned &anguloItemp = grupoSelecao.anguloItemp, &anguloFtemp = grupoSelecao.anguloFtemp;
+bool &tracking = grupoSelecao.tracking, &isLinha = grupoSelecao.isLinha;
+
+GrupoAjustes grupoAjustes;
+qualidade& qualidadeImagem = grupoAjustes.qualidadeImagem;
+int& qualidadeR = grupoAjustes.qualidadeR;
+coloridoEscolha& coresSuave = grupoAjustes.coresSuave;
+nivelColoridoTipo& nivelColorido = grupoAjustes.nivelColorido;
+medidas& unidadeMedidas = grupoAjustes.unidadeMedidas;
 
 bool fundoEscuro() { return nivelColorido == BRANCO_E_PRETO || nivelColorido == COLORIDO_E_PRETO; }
 bool dadosColoridos() { return nivelColorido == COLORIDO_E_PRETO || nivelColorido == COLORIDO_E_BRANCO; }
 
-EstadosPossiveis estado = ESPERA;
-EstadosPossiveis estadoAnterior = ESPERA;
-fig figure = {0, 0, 0, 0, 0};
-bool tracking = false;
-float xSelecaoInicial = 0, ySelecaoInicial = 0;
-float xSelecaoAtual = 0, ySelecaoAtual = 0;
-unsigned pontos[2][2] = {{0, 0}, {359, 1998}};
-unsigned selecao[3] = {0, 0, 0};
-bool isLinha = true;
-int primeiroRaio = 4, primeiroAngulo = 0;
-int ajusteR = 0, ajusteA = 0;
-unsigned raioItemp = 0, raioFtemp = 0, anguloItemp = 0, anguloFtemp = 0;
-
-float Graio = 0;
-unsigned Gazimute = 0;
-float Gintensidade = -50.0f;
+GrupoLeitura grupoLeitura;
+float& Graio = grupoLeitura.Graio;
+unsigned& Gazimute = grupoLeitura.Gazimute;
+float& Gintensidade = grupoLeitura.Gintensidade;
+int &mXI = grupoLeitura.mXI, &mYI = grupoLeitura.mYI;
 
 int tipo_referencia = 0;
+int janelaPrincipal = 0;
 int janela_de_fundo = 0;
+int janelaMenu = 0;
+unsigned contadorDeImagens = 0;
+
+Matriz matriz;
+lugarCidade lugar = UNK;
+
+void reiniciaEstado() {
+    grupoVista = VISTA_INICIAL;
+    grupoSelecao = SELECAO_INICIAL;
+    grupoAjustes = AJUSTES_INICIAIS;
+    grupoLeitura = LEITURA_INICIAL;
+    tipo_referencia = 0;
+}

@@ -4,7 +4,6 @@
 #include "geometria.h"
 #include "glauxiliar.h"
 #include "glclass.h"
-#include "matriz.h"
 
 namespace {
 
@@ -63,12 +62,12 @@ void displayReta() {
         ajusteR = seguraAjusteRadial(selecao[0], selecao[1], ajusteR, inicial, final);
         const long azimute = static_cast<long>(selecao[2]) + ajusteA;
         const long inicio = static_cast<long>(selecao[0]) + ajusteR;
-        curva(static_cast<long>(selecao[1]) - selecao[0], [&](long j) { return valorSeguro(azimute, inicio + j); });
+        curva(static_cast<long>(selecao[1]) - selecao[0], [&](long j) { return matriz.valorSeguro(azimute, inicio + j); });
     } else {
         ajusteR = seguraAjusteAngular(selecao[2], ajusteR, inicial, final);
         const long raio = static_cast<long>(selecao[2]) + ajusteR;
         const long inicio = static_cast<long>(selecao[0]) + ajusteA;
         curva(modPositivo(static_cast<long>(selecao[1]) - selecao[0], 360),
-              [&](long j) { return valorSeguro(inicio + j, raio); });
+              [&](long j) { return matriz.valorSeguro(inicio + j, raio); });
     }
 }

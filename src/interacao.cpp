@@ -2,25 +2,15 @@
 // their completion, pointer readout, keys and menu commands. No GLUT calls
 // here: every step reports which windows want a redraw.
 //
-// Index: globals | frames | saved view | mouse | readout | keys | menus
+// Index: frames | saved view | mouse | readout | keys | menus | export region
 
 #include "interacao.h"
 
 #include <cmath>
 #include <cstdlib>
 
-#include "cores.h"
 #include "geometria.h"
-#include "glauxiliar.h"
-#include "matriz.h"
-
-// --------------------------------------------------------------------- globals
-
-unsigned contaPontos = 0, contaPontosReta = 0;
-unsigned abertura = 0;
-double quadradoZoom[2] = {0, 0};
-unsigned retaPontos[2][2] = {{0, 0}, {359, 1998}};
-int mXI = 0, mYI = 0;
+#include "selecoes.h"
 
 // ---------------------------------------------------------------------- frames
 
@@ -44,16 +34,9 @@ bool pixelParaVista(int x, int y, unsigned w, unsigned h, int& margemX, int& mar
     return true;
 }
 
-bool vistaSemTransformacao(EstadosPossiveis anterior) { return anterior == ESPERA || anterior == SELECIONA_FATIA; }
-
-void vistaParaVarredura(float xv, float yv, float& xs, float& ys) {
-    xs = xv / escalaGlobal + xZero;
-    ys = yv / escalaGlobal + yZero;
-}
-
 namespace {
 
-unsigned raioNaTabela(long g) { return static_cast<unsigned>(limitaAoAlcance(g, 0, N_RAIOS - 1)); }
+unsigned limitaATabela(long g) { return static_cast<unsigned>(limitaAoAlcance(g, 0, N_RAIOS - 1)); }
 
 int azimuteDoPonto(float xs, float ys) { return anguloPolarDoAzimute(anguloPolarDoPonto(xs, ys)); }
 
@@ -101,13 +84,6 @@ void salvaVista() {
 
 void resetFigure() { figure = {0, 0, 0, 0, 0}; }
 
-void registraSetor(const SetorArrastado& s) {
-    raioItemp = s.raioI;
-    raioFtemp = s.raioF;
-    anguloItemp = static_cast<unsigned>(s.arco.inicio);
-    anguloFtemp = static_cast<unsigned>(s.arco.fim);
-}
-
 void selecaoInicia(float x, float y) {
     contaPontos = contaPontosReta = 1;
     xSelecaoInicial = xSelecaoAtual = x;
@@ -133,7 +109,7 @@ void completaSetor() {
     for (int k = 0; k < 2; ++k) {
         pontos[k][0] = static_cast<unsigned>(anguloPolarDoPonto(xs[k], ys[k]));
         // Corners near the radar or beyond the disc stay inside the table.
-        pontos[k][1] = raioNaTabela(raioDoPonto(xs[k], ys[k]) - 4);
+        pontos[k][1] = limitaATabela(raioDoPonto(xs[k], ys[k]) - 4);
     }
     resetFigure();
     ordenaVetor();
@@ -263,7 +239,7 @@ void leituraDoMapa(float xs, float ys) {
     const long raio = raioDaDistancia(d);
     Graio = static_cast<float>(d * RAIOS_POR_UNIDADE * 0.25);
     Gazimute = static_cast<unsigned>(azimuteDoPonto(xs, ys));
-    Gintensidade = valorSeguro(Gazimute, raio);
+    Gintensidade = matriz.valorSeguro(Gazimute, raio);
 }
 
 void leituraDoPerfil(float xv) {
@@ -282,7 +258,7 @@ void leituraDoPerfil(float xv) {
         Gazimute = static_cast<unsigned>(
             modPositivo(static_cast<long>(selecao[0]) + ajusteA + static_cast<long>(t * n + 0.5), 360));
     }
-    Gintensidade = valorSeguro(Gazimute, raio);
+    Gintensidade = matriz.valorSeguro(Gazimute, raio);
 }
 
 } // namespace
@@ -373,7 +349,7 @@ unsigned trataTeclaEspecial(int tecla) {
 
 unsigned comandoPrincipal(int valor) {
     switch (valor) {
-    case 1: // "Ampliar"
+    case AMPLIAR:
         if (estado == ESPERA || estado == SELECIONA_FATIA || estado == EXIBE_ZOOM) {
             estado = SELECIONA_ZOOM;
             contaPontos = 0;
@@ -382,7 +358,7 @@ unsigned comandoPrincipal(int valor) {
             contaPontos = 0;
         }
         return NENHUM;
-    case 2: // "Voltar"
+    case VOLTAR:
         if (estado == ESPERA) {
             restauraVista();
         } else if (estado != EXIBE_GRAFICO) {
@@ -407,7 +383,7 @@ unsigned comandoPrincipal(int valor) {
             }
         }
         return NENHUM;
-    case 3: // "Sair"
+    case SAIR:
         std::exit(0);
     default: return NENHUM;
     }
@@ -415,18 +391,18 @@ unsigned comandoPrincipal(int valor) {
 
 unsigned comandoVisualizar(int valor) {
     switch (valor) {
-    case 1: // "Setor Circular"
+    case SETOR_CIRCULAR:
         estado = SELECIONA_FATIA;
         contaPontos = 0;
         return NENHUM;
-    case 2: // "Deslocar Bolacha": only a magnified or moved view can be re-centred
+    case DESLOCAR_BOLACHA: // only a magnified or moved view can be re-centred
         if (estado == EXIBE_ZOOM || estado == SELECIONA_ZOOM || estado == EXIBE_FATIA ||
             estado == SELECIONA_GRAFICO || estado == SELECIONA_CENTRO) {
             estadoAnterior = estado;
             estado = SELECIONA_CENTRO;
         }
         return NENHUM;
-    case 3: // "Valores Numericos"
+    case VALORES_NUMERICOS:
         if (estado == EXIBE_GRAFICO) {
             ajusteA = ajusteR = 0;
             estadoAnterior = EXIBE_GRAFICO;
@@ -449,8 +425,8 @@ unsigned comandoVisualizar(int valor) {
 }
 
 unsigned comandoPerfil(int valor) {
-    if (valor == 1) isLinha = false;
-    else if (valor == 2) isLinha = true;
+    if (valor == INTERVALO_ANGULAR) isLinha = false;
+    else if (valor == INTERVALO_RADIAL) isLinha = true;
     else return NENHUM;
     estadoAnterior = estado;
     estado = SELECIONA_GRAFICO;
@@ -460,20 +436,64 @@ unsigned comandoPerfil(int valor) {
 }
 
 void ajustaNivelColorido(int valor) {
-    if (valor >= 1 && valor <= 4) nivelColorido = static_cast<nivelColoridoTipo>(valor - 1);
+    if (valor >= TEXTO_PRETO_FUNDO_BRANCO && valor <= TEXTO_COLORIDO_FUNDO_BRANCO)
+        nivelColorido = static_cast<nivelColoridoTipo>(valor - TEXTO_PRETO_FUNDO_BRANCO);
 }
 
 void ajustaQualidade(int valor) {
-    if (valor >= 1 && valor <= 3) qualidadeImagem = static_cast<qualidade>(valor - 1);
+    if (valor >= INTERPOLAR_CORES && valor <= PONTOS_SIMPLES) qualidadeImagem = static_cast<qualidade>(valor - INTERPOLAR_CORES);
 }
 
 void ajustaQuantidadeDeCores(int valor) {
-    if (valor >= 1 && valor <= 4) coresSuave = static_cast<coloridoEscolha>(valor - 1);
+    if (valor >= MAXIMO_DE_CORES && valor <= BRILHO) coresSuave = static_cast<coloridoEscolha>(valor - MAXIMO_DE_CORES);
 }
 
-void ajustaUnidades(int valor) { unidadeMedidas = valor == 2 ? MILHAS : KILOMETROS; }
+void ajustaUnidades(int valor) { unidadeMedidas = valor == EM_MILHAS ? MILHAS : KILOMETROS; }
 
 void ajustaLeitura(int valor) {
-    static const int GATES[] = {1, 2, 4};
-    if (valor >= 1 && valor <= 3) qualidadeR = GATES[valor - 1];
+    switch (valor) {
+    case LEITURA_250_M: qualidadeR = 1; break;
+    case LEITURA_500_M: qualidadeR = 2; break;
+    case LEITURA_1_KM: qualidadeR = 4; break;
+    default: break;
+    }
+}
+
+// --------------------------------------------------------------- export region
+
+namespace {
+// Azimuth row to polar angle, for rows offset by up to -360.
+int angulo(long linha) { return anguloPolarDoAzimute(modPositivo(linha, 360)); }
+} // namespace
+
+bool regiaoDaExportacao(int& ori, int& orf, int& oti, int& otf) {
+    switch (estado) {
+    case EXIBE_FATIA:
+        // The export's rows run clockwise from the row of its first angle:
+        // the sector's second limit comes first, so that at exactly 180
+        // degrees the half exported is the half shown.
+        ori = static_cast<int>(pontos[0][1]);
+        orf = static_cast<int>(pontos[1][1]);
+        oti = static_cast<int>(pontos[1][0]);
+        otf = static_cast<int>(pontos[0][0]);
+        return true;
+    case EXIBE_GRAFICO:
+        if (isLinha) {
+            ori = static_cast<int>(selecao[0]) + ajusteR;
+            orf = static_cast<int>(selecao[1]) + ajusteR;
+            oti = otf = angulo(static_cast<long>(selecao[2]) + ajusteA);
+        } else {
+            ori = orf = static_cast<int>(selecao[2]) + ajusteR;
+            oti = angulo(static_cast<long>(selecao[0]) + ajusteA);
+            otf = angulo(static_cast<long>(selecao[1]) + ajusteA);
+        }
+        return true;
+    case EXIBE_NUMEROS:
+        ori = primeiroRaio + ajusteR;
+        orf = ori + 30;
+        oti = angulo(static_cast<long>(primeiroAngulo) + ajusteA);
+        otf = angulo(static_cast<long>(primeiroAngulo) + ajusteA + 13);
+        return true;
+    default: return false;
+    }
 }

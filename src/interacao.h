@@ -1,18 +1,11 @@
 // The interaction state machine: pixel conversion, the steps that save and
 // restore the view, selection completions, keys and menu commands. Each
-// step changes globals and returns which windows want a redraw; the GLUT
-// callbacks (mouse, teclado, keyboard, menus) only add the GLUT calls.
+// step changes the state and returns which windows want a redraw; the GLUT
+// callbacks only add the GLUT calls.
 #ifndef VORLANE_INTERACAO_H
 #define VORLANE_INTERACAO_H
 
-#include "glclass.h"
-
-extern unsigned contaPontos;     // corners recorded for a sector or zoom drag: 0, 1 or 2
-extern unsigned contaPontosReta; // corners recorded for a profile drag: 0, 1 or 2
-extern unsigned abertura;        // sector width in degrees, 0..180
-extern double quadradoZoom[2];   // lower-left corner of the last zoom square, scan frame
-extern unsigned retaPontos[2][2]; // profile ends: [k][0] azimuth, [k][1] gate
-extern int mXI, mYI;             // margins of the view square in the window, pixels
+#include "estado.h"
 
 // Which windows a step wants redrawn.
 enum Redesenho : unsigned { NENHUM = 0, PRINCIPAL = 1, PAINEL = 2 };
@@ -22,18 +15,9 @@ enum Redesenho : unsigned { NENHUM = 0, PRINCIPAL = 1, PAINEL = 2 };
 bool pixelParaVista(int x, int y, unsigned w, unsigned h, int& margemX, int& margemY, float& xv, float& yv);
 inline bool dentroDoQuadrado(float xv, float yv) { return xv >= -1 && xv <= 1 && yv >= -1 && yv <= 1; }
 
-// True when a profile or table is picked over the full disc, which is drawn
-// untransformed (view points are scan points), given the state before it.
-bool vistaSemTransformacao(EstadosPossiveis anterior);
-// View point to scan point under the current view transform.
-void vistaParaVarredura(float xv, float yv, float& xs, float& ys);
-
 void restauraVista(); // back to the saved view, which is then emptied
 void salvaVista();    // the current view becomes the saved one; full view shown
 void resetFigure();
-// Records a dragged sector for the minimap's outline.
-struct SetorArrastado;
-void registraSetor(const SetorArrastado& s);
 void selecaoInicia(float x, float y);
 void selecaoTermina(float x, float y);
 
@@ -45,6 +29,24 @@ void atualizaLeitura(float xv, float yv);
 
 unsigned trataTecla(unsigned char tecla);
 unsigned trataTeclaEspecial(int tecla);
+
+// ---- menus: the value of each entry, named once for the menus' builder
+// and the commands below. The settings menus list their settings in order.
+enum ValorPrincipal : int { AMPLIAR = 1, VOLTAR = 2, SAIR = 3 };
+enum ValorVisualizar : int { SETOR_CIRCULAR = 1, DESLOCAR_BOLACHA = 2, VALORES_NUMERICOS = 3 };
+enum ValorPerfil : int { INTERVALO_ANGULAR = 1, INTERVALO_RADIAL = 2 };
+enum ValorSalvar : int { COMO_TEXTO = 1 };
+enum ValorImagem : int { COMPRESSAO_LZW = 1, COMPRESSAO_PACKBITS = 2, SEM_COMPRESSAO = 3 };
+enum ValorFundoETexto : int {
+    TEXTO_PRETO_FUNDO_BRANCO = 1, // PRETO_E_BRANCO, then the schemes in their order
+    TEXTO_BRANCO_FUNDO_PRETO,
+    TEXTO_COLORIDO_FUNDO_PRETO,
+    TEXTO_COLORIDO_FUNDO_BRANCO
+};
+enum ValorQualidade : int { INTERPOLAR_CORES = 1, NAO_INTERPOLAR, PONTOS_SIMPLES }; // BOA, RUIM, PIOR
+enum ValorQuantidadeDeCores : int { MAXIMO_DE_CORES = 1, CORES_32, CORES_5, BRILHO }; // COR_MAXIMO ...
+enum ValorUnidades : int { EM_KILOMETROS = 1, EM_MILHAS = 2 };
+enum ValorLeitura : int { LEITURA_250_M = 1, LEITURA_500_M = 2, LEITURA_1_KM = 3 };
 
 // Menu commands of the main window and the settings of the side panel.
 unsigned comandoPrincipal(int valor);
@@ -59,28 +61,5 @@ void ajustaLeitura(int valor);
 // Gates and polar angles of the region "Como Texto" exports in the current
 // state; false when the state has no region (nothing is exported).
 bool regiaoDaExportacao(int& ori, int& orf, int& oti, int& otf);
-
-// GLUT callbacks.
-void mouse(int button, int state, int x, int y);
-void mousePosicao(int x, int y);
-void mouseMovimento(int x, int y);
-void teclado(unsigned char key, int x, int y);
-void keyboard(int key, int x, int y);
-void menuMain(int valor);
-void menuSubGraficoSelect(int valor);
-void menuSubGrafico(int valor);
-void menuSalvar(int valor);
-void menuTiff(int value);
-void menuDados(int valor);
-void menuSubDadosCores(int valor);
-void menuSubCores(int valor);
-void menuSubCorQuantidade(int valor);
-void menuSubMedidas(int valor);
-void menuSubLeituraQualidade(int value);
-
-// Creates the side panel and the minimap with their callbacks and the
-// pop-up menus of both trees (the main window must exist and be current).
-void criaMenusPrincipais();
-void criaPainelEMinimapa();
 
 #endif

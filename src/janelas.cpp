@@ -1,171 +1,150 @@
-// GLUT side of the interaction: the callbacks of the main window, the menu
-// callbacks, and the creation of the side panel, the minimap and both menus.
+// The GLUT side: start-up, the three windows, their display and reshape
+// callbacks, and the swaps that tell the kept frames their buffers' size.
+#include "janelas.h"
+
 #include <GL/freeglut.h>
+#include <X11/Xlib.h>
+#include <malloc.h>
 
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "eventos.h"
 #include "glclass.h"
-#include "interacao.h"
-#include "matriz.h"
+#include "quadros.h"
 
-namespace {
+// -------------------------------------------------------------------- start-up
 
-void redesenhaJanela(int janela) {
-    if (janela == 0) return;
-    glutSetWindow(janela);
-    glutPostRedisplay();
+void preparaAlocador() {
+    // The software renderer allocates and frees its per-frame buffers on every
+    // redraw. Left to the defaults, the C library hands that memory back to
+    // the system and faults it in again on the next frame, which made redraw
+    // times swing by up to two times. Keeping it costs no more at the peak.
+    mallopt(M_TRIM_THRESHOLD, 256 << 20);
+    mallopt(M_TOP_PAD, 64 << 20);
+    mallopt(M_MMAP_THRESHOLD, 256 << 20);
 }
 
-// The requested windows: the main window first, then the side panel, which
-// stays current.
-void pedidos(unsigned quais) {
-    if (quais & PRINCIPAL) redesenhaJanela(janelaPrincipal);
-    if (quais & PAINEL) redesenhaJanela(janelaMenu);
+void iniciaGlut(const char* programa) {
+    // Without a display GLUT would end the program with a message of its
+    // own; say it in one line of ours, with the same status.
+    Display* tela = XOpenDisplay(nullptr);
+    if (tela == nullptr) {
+        const char* nome = std::getenv("DISPLAY");
+        std::fprintf(stderr, "vorlane: nao foi possivel abrir o display '%s': o visualizador precisa de uma sessao grafica\n",
+                     nome ? nome : "");
+        std::exit(1);
+    }
+    XCloseDisplay(tela);
+    // GLUT gets a made-up command line: the program's own arguments keep
+    // their meaning and GLUT never sees them.
+    std::string nome = programa;
+    char* argumentos[] = {nome.data(), nullptr};
+    int contagem = 1;
+    glutInit(&contagem, argumentos);
+    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
 }
 
-void redesenhaPrincipalEPainel() { pedidos(PRINCIPAL | PAINEL); }
+// --------------------------------------------------------------------- windows
 
-// The settings commands redraw the panel, then the main window, which stays current.
-void redesenhaPainelEPrincipal() {
-    redesenhaJanela(janelaMenu);
-    redesenhaJanela(janelaPrincipal);
+void criaJanelaPrincipal() {
+    glutInitWindowSize(640, 640);
+    glutInitWindowPosition(195, 32);
+    janelaPrincipal = glutCreateWindow("VORLANE");
+    glutDisplayFunc(display);
+    glutReshapeFunc(resize);
+    glutMouseFunc(mouse);
+    glutMotionFunc(mouseMovimento);
+    glutPassiveMotionFunc(mousePosicao);
+    glutKeyboardFunc(teclado);
+    glutSpecialFunc(keyboard);
 }
 
-} // namespace
-
-void mouse(int button, int state, int x, int y) {
-    float xv = 0, yv = 0;
-    const bool valido = pixelParaVista(x, y, width, height, mXI, mYI, xv, yv);
-    if (button != GLUT_LEFT_BUTTON || !valido || !dentroDoQuadrado(xv, yv)) return;
-    if (trataBotaoEsquerdo(state == GLUT_DOWN, xv, yv) & PRINCIPAL) glutPostRedisplay();
-}
-
-void mousePosicao(int x, int y) {
-    float xv = 0, yv = 0;
-    if (!pixelParaVista(x, y, width, height, mXI, mYI, xv, yv) || estado == EXIBE_NUMEROS) return;
-    atualizaLeitura(xv, yv);
-    redesenhaPrincipalEPainel();
-}
-
-void mouseMovimento(int x, int y) {
-    int margemX, margemY; // its own copies: the stored margins stay as they are
-    float xv = 0, yv = 0;
-    if (!pixelParaVista(x, y, width, height, margemX, margemY, xv, yv) || !dentroDoQuadrado(xv, yv)) return;
-    xSelecaoAtual = xv;
-    ySelecaoAtual = yv;
-    if (estado == EXIBE_NUMEROS) return;
-    atualizaLeitura(xv, yv);
-    glutPostRedisplay();
-}
-
-void teclado(unsigned char key, int, int) { pedidos(trataTecla(key)); }
-
-void keyboard(int key, int x, int y) {
-    mousePosicao(x, y);
-    trataTeclaEspecial(key);
-    redesenhaPrincipalEPainel();
-}
-
-void menuMain(int valor) { pedidos(comandoPrincipal(valor)); }
-
-void menuSubGraficoSelect(int valor) { pedidos(comandoVisualizar(valor)); }
-
-void menuSubGrafico(int valor) { pedidos(comandoPerfil(valor)); }
-
-void menuDados(int) {}
-
-void menuSubDadosCores(int valor) {
-    ajustaNivelColorido(valor);
-    redesenhaPainelEPrincipal();
-}
-
-void menuSubCores(int valor) {
-    ajustaQualidade(valor);
-    redesenhaPainelEPrincipal();
-}
-
-void menuSubCorQuantidade(int valor) {
-    ajustaQuantidadeDeCores(valor);
-    redesenhaPainelEPrincipal();
-}
-
-void menuSubMedidas(int valor) {
-    ajustaUnidades(valor);
-    redesenhaPrincipalEPainel();
-}
-
-void menuSubLeituraQualidade(int value) {
-    ajustaLeitura(value);
-    redesenhaPainelEPrincipal();
-}
-
-void criaMenusPrincipais() {
-    const int idMenuTiff = glutCreateMenu(menuTiff);
-    glutAddMenuEntry("Compressao Maxima (LZW)", 1);
-    glutAddMenuEntry("Compressao Media (Packbits)", 2);
-    glutAddMenuEntry("Sem Compressao", 3);
-    const int idMenuSalvar = glutCreateMenu(menuSalvar);
-    glutAddSubMenu("Como Imagem", idMenuTiff);
-    glutAddMenuEntry("Como Texto", 1);
-    const int idMenuSubGrafico = glutCreateMenu(menuSubGrafico);
-    glutAddMenuEntry("Intervalo Angular", 1);
-    glutAddMenuEntry("Intervalo Radial", 2);
-    const int idMenuSubGraficoSelect = glutCreateMenu(menuSubGraficoSelect);
-    glutAddSubMenu("Corte (Grafico)", idMenuSubGrafico);
-    glutAddMenuEntry("Setor Circular", 1);
-    glutAddMenuEntry("Deslocar Bolacha", 2);
-    glutAddMenuEntry("Valores Numericos", 3);
-    glutCreateMenu(menuMain);
-    glutAddMenuEntry("Ampliar", 1);
-    glutAddSubMenu("Visualizar", idMenuSubGraficoSelect);
-    glutAddMenuEntry("Voltar", 2);
-    glutAddSubMenu("Salvar", idMenuSalvar);
-    glutAddMenuEntry("Sair", 3);
-    glutAttachMenu(GLUT_RIGHT_BUTTON);
-}
-
-namespace {
-
-void criaMenusDoPainel() {
-    const int idSubLeituraQualidade = glutCreateMenu(menuSubLeituraQualidade);
-    glutAddMenuEntry("250 m (Precisao Maxima, lento)", 1);
-    glutAddMenuEntry("500 m (Padrao, Medio)", 2);
-    glutAddMenuEntry("1 km (Precisao Minima, rapido)", 3);
-    const int idSubCorQuantidade = glutCreateMenu(menuSubCorQuantidade);
-    glutAddMenuEntry("M\xE1" "ximo de Cores (Lento, Melhor Precisao)", 1); // Latin-1 a-acute
-    glutAddMenuEntry("32 Cores (Padrao, igual IRIS)", 2);
-    glutAddMenuEntry("5 Cores (Rapido, igual NEXRAD)", 3);
-    glutAddMenuEntry("Brilho (Preto e Branco, Vintage)", 4);
-    const int idMenuSubMedidas = glutCreateMenu(menuSubMedidas);
-    glutAddMenuEntry("Kilometros", 1);
-    glutAddMenuEntry("Milhas", 2);
-    const int idMenuSubDadosCores = glutCreateMenu(menuSubDadosCores);
-    glutAddMenuEntry("Texto Preto e Fundo Branco", 1);
-    glutAddMenuEntry("Texto Branco e Fundo Preto", 2);
-    glutAddMenuEntry("Texto Colorido Fundo Preto (Padrao)", 3);
-    glutAddMenuEntry("Texto Colorido Fundo Branco", 4);
-    const int idMenuSubCores = glutCreateMenu(menuSubCores);
-    glutAddMenuEntry("Interpolar Cores (Maior Qualidade, Lento)", 1);
-    glutAddMenuEntry("Nao Interpolar (Padrao)", 2);
-    glutAddMenuEntry("Pontos Simples (Pior Qualidade, Rapido)", 3);
-    glutCreateMenu(menuDados);
-    glutAddSubMenu("Fundo e Texto (Graficos e Numeros)", idMenuSubDadosCores);
-    glutAddSubMenu("Qualidade do Display", idMenuSubCores);
-    glutAddSubMenu("Quantidade de Cores", idSubCorQuantidade);
-    glutAddSubMenu("Sistema de Unidades", idMenuSubMedidas);
-    glutAddSubMenu("Distancia entre Leituras", idSubLeituraQualidade);
-    glutAttachMenu(GLUT_RIGHT_BUTTON);
-}
-
-} // namespace
-
-void criaPainelEMinimapa() {
+void criaPainel() {
     glutInitWindowSize(160, 640);
     glutInitWindowPosition(32, 32);
     janelaMenu = glutCreateWindow("Menu");
     glutDisplayFunc(displayMenu);
-    criaMenusDoPainel();
+}
 
+void criaMinimapa() {
     glutInitWindowSize(320, 320);
     glutInitWindowPosition(830, 32);
     janela_de_fundo = glutCreateWindow(" Minimap");
     glutDisplayFunc(display_minimap);
+}
+
+void resize(int w, int h) {
+    width = static_cast<unsigned>(w);
+    height = static_cast<unsigned>(h);
+    // A collapsed side counts as one pixel, so the ratios stay finite.
+    if (h <= 0) h = 1;
+    if (w <= 0) w = 1;
+    glViewport(0, 0, w, h);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    if (w > h) {
+        const double razao = static_cast<double>(w) / h;
+        glOrtho(-razao, razao, -1, 1, -1, 1);
+    } else {
+        const double razao = static_cast<double>(h) / w;
+        glOrtho(-1, 1, -razao, razao, -1, 1);
+    }
+    glMatrixMode(GL_MODELVIEW);
+}
+
+// ------------------------------------------------------------- swaps and display
+
+namespace {
+
+// Swaps the current window's buffers and records the size for its kept
+// frame; after the first swap at a new size the window is redrawn once
+// more, as that first frame may have gone into buffers of the old size.
+void trocaBuffers(QuadroGuardado& quadro, int w, int h) {
+    const bool novoTamanho = !quadro.tamanhoTrocado(w, h);
+    glutSwapBuffers();
+    quadro.trocou(w, h);
+    if (novoTamanho && w > 0 && h > 0) glutPostRedisplay();
+}
+
+void trocaPrincipal() { trocaBuffers(quadroGuardadoPrincipal(), static_cast<int>(width), static_cast<int>(height)); }
+
+// The current window's size as its viewport has it.
+void trocaPelaVista(QuadroGuardado& quadro) {
+    GLint v[4];
+    glGetIntegerv(GL_VIEWPORT, v);
+    trocaBuffers(quadro, v[2], v[3]);
+}
+
+} // namespace
+
+void desenhaPrincipalNoTamanhoReal() {
+    const int w = static_cast<int>(width), h = static_cast<int>(height);
+    if (!quadroGuardadoPrincipal().tamanhoTrocado(w, h)) {
+        desenhaPrincipal();
+        trocaPrincipal();
+    }
+    desenhaPrincipal();
+}
+
+void display() {
+    desenhaPrincipal();
+    trocaPrincipal();
+    // The minimap always follows the main window.
+    if (janela_de_fundo != 0) {
+        glutSetWindow(janela_de_fundo);
+        glutPostRedisplay();
+        glutSetWindow(janelaPrincipal);
+    }
+}
+
+void displayMenu() {
+    desenhaPainel();
+    trocaPelaVista(quadroGuardadoDoPainel());
+}
+
+void display_minimap() {
+    desenhaMinimapa();
+    trocaPelaVista(quadroGuardadoDoMinimapa());
 }

@@ -2,9 +2,9 @@
 #include <GL/freeglut.h>
 
 #include "cores.h"
-#include "glauxiliar.h"
-#include "glclass.h"
-#include "interacao.h"
+#include "inicio.h"
+#include "janelas.h"
+#include "menus.h"
 
 int main(int argc, char** argv) {
     preparaAlocador();
@@ -13,7 +13,9 @@ int main(int argc, char** argv) {
     iniciaGlut("vorlane");
     criaJanelaPrincipal();
     criaMenusPrincipais();
-    criaPainelEMinimapa();
+    criaPainel();
+    criaMenusDoPainel();
+    criaMinimapa();
     glutMainLoop();
     return 0;
 }

@@ -17,9 +17,8 @@
 #include <cstring>
 #include <limits>
 
+#include "angulos.h"
 #include "cidades.h"
-
-Matriz matriz;
 
 namespace {
 
@@ -27,12 +26,6 @@ void preencheDoisCaracteres(char campo[3], const char* origem) {
     campo[0] = origem[0];
     campo[1] = origem[1];
     campo[2] = '\0';
-}
-
-// True modulo: the result is always in 0..m-1.
-long modulo(long a, long m) {
-    long r = a % m;
-    return r < 0 ? r + m : r;
 }
 
 } // namespace
@@ -59,6 +52,11 @@ Matriz::Matriz()
 bool Matriz::isReal(char c) { return (c >= '0' && c <= '9') || c == '.' || c == '-'; }
 
 bool Matriz::isUnsigned(char c) { return c >= '0' && c <= '9'; }
+
+float Matriz::valorSeguro(long azimute, long raio) const {
+    if (!raioNaTabela(raio)) return VALOR_NAO_LIDO;
+    return tabela[modPositivo(azimute, N_AZIMUTES)][raio];
+}
 
 // ------------------------------------------------------------------- file name
 
@@ -156,7 +154,7 @@ void Matriz::setNewName(std::string& name, int xri, int xti, int xtf) const {
 
 // --------------------------------------------------------------------- reading
 
-int linhaDoPrimeiroAzimute(long t0) { return static_cast<int>(modulo(t0 + 1, N_AZIMUTES)); }
+int linhaDoPrimeiroAzimute(long t0) { return static_cast<int>(modPositivo(t0 + 1, N_AZIMUTES)); }
 
 namespace {
 
@@ -407,8 +405,8 @@ ResultadoLeitura Matriz::leVarredura(std::istream& entrada) {
             // Later headers are skipped too (blocks are taken as consecutive
             // azimuths), but one that numbers another azimuth is noted.
             long numero = 0;
-            const long esperado = modulo(t0 + static_cast<long>(t - anguloMinimo), N_AZIMUTES);
-            if (leCabecalhoSeguinte(leitor, numero) && modulo(numero, N_AZIMUTES) != esperado &&
+            const long esperado = modPositivo(t0 + static_cast<long>(t - anguloMinimo), N_AZIMUTES);
+            if (leCabecalhoSeguinte(leitor, numero) && modPositivo(numero, N_AZIMUTES) != esperado &&
                 anota(avisos.foraDeSequencia, [&] { return leitor.linhaAtual(); })) {
                 avisos.azimuteAchado = numero;
                 avisos.azimuteEsperado = esperado;
@@ -487,6 +485,12 @@ void Matriz::subMatriz16() {
 
 // ----------------------------------------------------------------- text export
 
+std::string nomeDaImagem(const char* base, unsigned numero) {
+    char sufixo[32];
+    std::snprintf(sufixo, sizeof sufixo, "-%04u.tif", numero);
+    return std::string(base ? base : "") + sufixo;
+}
+
 int criaArquivoNovo(const std::string& nome) {
     return open(nome.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
 }
@@ -506,10 +510,8 @@ int criaPrimeiroLivre(const std::function<std::string(unsigned)>& candidato, uns
 bool Matriz::salvaAtual(int ori, int orf, int oti, int otf, std::string* gravado) const {
     const unsigned ri = std::max(static_cast<unsigned>(ori), raioInicial);
     const unsigned rf = std::min(static_cast<unsigned>(orf), raioFinal);
-    long ti = modulo(450L - oti, N_AZIMUTES);
-    long tf = modulo(450L - otf, N_AZIMUTES);
-    if (modulo(ti - tf, N_AZIMUTES) < modulo(tf - ti, N_AZIMUTES)) std::swap(ti, tf);
-    const long n = modulo(tf - ti, N_AZIMUTES) + 1;
+    const Arco linhas = ordenaArco(anguloPolarDoAzimute(oti), anguloPolarDoAzimute(otf));
+    const long ti = linhas.inicio, tf = linhas.fim, n = linhas.abertura + 1;
 
     std::string base, nomeArquivo;
     setNewName(base, static_cast<int>(ri), static_cast<int>(ti), static_cast<int>(tf));

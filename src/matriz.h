@@ -41,6 +41,9 @@ NomeVarredura interpretaNome(const char* nome);
 // Start of the base name: just after the last '/' or '\\' (the whole name if none).
 const char* nomeBase(const char* nome);
 
+// Name of snapshot `numero` of a scan: "<base>-NNNN.tif" (more digits past 9999).
+std::string nomeDaImagem(const char* base, unsigned numero);
+
 // Most names tried by an export looking for a free one; bounds the search.
 constexpr unsigned MAX_TENTATIVAS_DE_NOME = 10000;
 
@@ -105,6 +108,19 @@ public:
     float getTabelaMenor2(int angulo, int raio) const { return tabelaMenor2[angulo][raio]; }
     float getTabelaMenor4(int angulo, int raio) const { return tabelaMenor4[angulo][raio]; }
     float getTabelaMenor16(int angulo, int raio) const { return tabelaMenor16[angulo][raio]; }
+    // Row i, column j of the table of sizeR gates per column (1, 2, 4; any
+    // other size reads the 16-gate table).
+    float valorDaColuna(int sizeR, int i, int j) const {
+        switch (sizeR) {
+        case 1: return tabela[i][j];
+        case 2: return tabelaMenor2[i][j];
+        case 4: return tabelaMenor4[i][j];
+        default: return tabelaMenor16[i][j];
+        }
+    }
+    // Full-table value at an azimuth of any sign (taken mod 360) and a gate;
+    // the never-written code for a gate outside the table.
+    float valorSeguro(long azimute, long raio) const;
     unsigned getRaioInicial() const { return raioInicial; }
     unsigned getRaioFinal() const { return raioFinal; }
     const char* getNome() const { return nome; }
@@ -172,8 +188,5 @@ private:
     unsigned raioFinal;
     AvisosDaLeitura avisos;
 };
-
-// The one scan of the program (static storage: about 5.2 MB of tables).
-extern Matriz matriz;
 
 #endif

@@ -1,33 +1,16 @@
 // The minimap: the whole scan at 4 km per cell with rings and map, and the
 // region the main window shows marked in magenta.
-#include <GL/freeglut.h>
+#include <GL/gl.h>
 
-#include <cstring>
+#include <vector>
 
-#include "cores.h"
-#include "glauxiliar.h"
 #include "glclass.h"
-#include "matriz.h"
-#include "quadros.h"
 
 namespace {
 
-// Everything the minimap's disc (cells, rings, map) depends on besides the
-// scan and the map: the mark on top is drawn afresh every time.
-struct ChaveDoDisco {
-    int lugar, unidades, cores;
-    int viewport[4];
-};
-
-ChaveDoDisco chaveDoDisco() {
-    ChaveDoDisco c;
-    std::memset(&c, 0, sizeof c);
-    c.lugar = lugar;
-    c.unidades = unidadeMedidas;
-    c.cores = coresSuave;
-    glGetIntegerv(GL_VIEWPORT, c.viewport);
-    return c;
-}
+// The disc (cells, rings, map) is drawn from the settings and the site
+// besides the scan and the map; the mark on top is drawn afresh every time.
+std::vector<unsigned char> chaveDoDisco(const GLint (&viewport)[4]) { return chaveDe(grupoAjustes, lugar, viewport); }
 
 void marcaDaVista() {
     glColor3f(0.93f, 0.15f, 0.93f);
@@ -60,22 +43,19 @@ namespace {
 QuadroGuardado disco; // the disc, drawn again only when its inputs change
 } // namespace
 
+QuadroGuardado& quadroGuardadoDoMinimapa() { return disco; }
+
 void desenhaMinimapa() {
     glMatrixMode(GL_MODELVIEW);
     glShadeModel(qualidadeImagem == BOA ? GL_SMOOTH : GL_FLAT);
-    const ChaveDoDisco chave = chaveDoDisco();
-    if (!disco.reutiliza(&chave, sizeof chave, chave.viewport[2], chave.viewport[3])) {
+    GLint v[4];
+    glGetIntegerv(GL_VIEWPORT, v);
+    const std::vector<unsigned char> chave = chaveDoDisco(v);
+    if (!disco.reutiliza(chave.data(), chave.size(), v[2], v[3])) {
         glClearColor(0.6f, 0.6f, 0.6f, 0.0f);
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         display_bolacha_minimap();
-        disco.guarda(&chave, sizeof chave, chave.viewport[2], chave.viewport[3]);
+        disco.guarda(chave.data(), chave.size(), v[2], v[3]);
     }
     marcaDaVista();
-}
-
-void display_minimap() {
-    desenhaMinimapa();
-    GLint v[4];
-    glGetIntegerv(GL_VIEWPORT, v);
-    trocaBuffers(disco, v[2], v[3]);
 }

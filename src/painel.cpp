@@ -1,12 +1,12 @@
 // The side panel: scan time, date and site, the current settings and the
 // colour legend of the current colour mode.
-#include <GL/freeglut.h>
+#include <GL/gl.h>
+
+#include <vector>
 
 #include "cores.h"
-#include "geometria.h"
 #include "glclass.h"
-#include "matriz.h"
-#include "quadros.h"
+#include "textos.h"
 
 namespace {
 
@@ -53,6 +53,16 @@ void drawQuadradoSuave(float x, float y, float xp, float yp, int cor) {
     glShadeModel(GL_FLAT);
 }
 
+void drawQuadradoReal(float x, float y, float xp, float yp, int cor) {
+    glColor3ub(cores[cor].R, cores[cor].G, cores[cor].B);
+    glBegin(GL_POLYGON);
+    glVertex3f(x, y, 0.0f);
+    glVertex3f(x + xp, y, 0.0f);
+    glVertex3f(x + xp, y + yp, 0.0f);
+    glVertex3f(x, y + yp, 0.0f);
+    glEnd();
+}
+
 void drawCores() {
     const int modo = coresSuave;
     if (modo < COR_MAXIMO || modo > COR_BRILHO) return;
@@ -75,14 +85,18 @@ namespace {
 QuadroGuardado quadro; // the last frame, redrawn only when a setting changes
 } // namespace
 
+QuadroGuardado& quadroGuardadoDoPainel() { return quadro; }
+
 void desenhaPainel() {
     glMatrixMode(GL_MODELVIEW);
     glShadeModel(qualidadeImagem == BOA ? GL_SMOOTH : GL_FLAT);
-    int chave[8] = {qualidadeImagem, unidadeMedidas, coresSuave, qualidadeR};
-    glGetIntegerv(GL_VIEWPORT, chave + 4);
-    if (quadro.reutiliza(chave, sizeof chave, chave[6], chave[7])) return;
+    // The panel shows the scan's metadata, which never changes, and the settings.
+    GLint v[4];
+    glGetIntegerv(GL_VIEWPORT, v);
+    const std::vector<unsigned char> chave = chaveDe(grupoAjustes, v);
+    if (quadro.reutiliza(chave.data(), chave.size(), v[2], v[3])) return;
     desenhaQuadroDoPainel();
-    quadro.guarda(chave, sizeof chave, chave[6], chave[7]);
+    quadro.guarda(chave.data(), chave.size(), v[2], v[3]);
 }
 
 namespace {
@@ -102,10 +116,3 @@ void desenhaQuadroDoPainel() {
 }
 
 } // namespace
-
-void displayMenu() {
-    desenhaPainel();
-    GLint v[4];
-    glGetIntegerv(GL_VIEWPORT, v);
-    trocaBuffers(quadro, v[2], v[3]);
-}

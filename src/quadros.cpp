@@ -1,7 +1,7 @@
 // Frames kept in textures, one per window (each window has its own context).
 #include "quadros.h"
 
-#include <GL/freeglut.h>
+#include <GL/gl.h>
 
 #include <cstring>
 
@@ -87,13 +87,4 @@ bool QuadroGuardado::guarda(const void* chave, std::size_t tamanho, int w, int h
     chaveGuardada.assign(bytes, bytes + tamanho);
     valido = true;
     return true;
-}
-
-void trocaBuffers(QuadroGuardado& quadro, int w, int h) {
-    const bool novoTamanho = !quadro.tamanhoTrocado(w, h);
-    glutSwapBuffers();
-    quadro.trocou(w, h);
-    // The first frame at a new size may have gone into buffers of the old
-    // size: one more frame follows at once, and that one can be kept.
-    if (novoTamanho && w > 0 && h > 0) glutPostRedisplay();
 }

@@ -10,7 +10,21 @@
 #define VORLANE_QUADROS_H
 
 #include <cstddef>
+#include <cstring>
+#include <type_traits>
 #include <vector>
+
+// The bytes of the given objects, one after the other: the key of a frame
+// drawn from them (objects of plain data, compared as bytes).
+template <class... Partes>
+std::vector<unsigned char> chaveDe(const Partes&... partes) {
+    static_assert((std::is_trivially_copyable_v<Partes> && ...), "keys are compared as bytes");
+    std::vector<unsigned char> chave;
+    (chave.insert(chave.end(), reinterpret_cast<const unsigned char*>(&partes),
+                  reinterpret_cast<const unsigned char*>(&partes) + sizeof partes),
+     ...);
+    return chave;
+}
 
 class QuadroGuardado {
 public:
@@ -34,10 +48,6 @@ private:
     int larguraTrocada = -1, alturaTrocada = -1; // size at the last swap
     bool valido = false;
 };
-
-// Swaps the current window's buffers (GLUT) and records the size for
-// `quadro`; after the first swap at a new size the window is redrawn once more.
-void trocaBuffers(QuadroGuardado& quadro, int largura, int altura);
 
 // Forgets every kept frame (for data that no key covers changing, e.g. in tests).
 void invalidaQuadros();

@@ -1,20 +1,18 @@
-// Menu commands of "Salvar": the text export of the region shown and the
+// The "Salvar" menu's callbacks: the text export of the region shown and the
 // TIFF snapshot of the main window.
+#include "salvar.h"
+
 #include <GL/gl.h>
+#include <tiffio.h>
 
 #include <cstdio>
 #include <string>
 
-#include "geometria.h"
-#include "glclass.h"
 #include "interacao.h"
-#include "matriz.h"
+#include "janelas.h"
 #include "tiffsave.h"
 
 namespace {
-
-// Azimuth row to polar angle, for rows offset by up to -360.
-int angulo(long linha) { return anguloPolarDoAzimute(modPositivo(linha, 360)); }
 
 // One stdout line per file written, flushed at once: stdout may be a pipe
 // that someone reads as the files appear.
@@ -25,42 +23,19 @@ void anunciaGravacao(const char* oQue, const std::string& nome) {
 
 } // namespace
 
-bool regiaoDaExportacao(int& ori, int& orf, int& oti, int& otf) {
-    switch (estado) {
-    case EXIBE_FATIA:
-        // The export's rows run clockwise from the row of its first angle:
-        // the sector's second limit comes first, so that at exactly 180
-        // degrees the half exported is the half shown.
-        ori = static_cast<int>(pontos[0][1]);
-        orf = static_cast<int>(pontos[1][1]);
-        oti = static_cast<int>(pontos[1][0]);
-        otf = static_cast<int>(pontos[0][0]);
-        return true;
-    case EXIBE_GRAFICO:
-        if (isLinha) {
-            ori = static_cast<int>(selecao[0]) + ajusteR;
-            orf = static_cast<int>(selecao[1]) + ajusteR;
-            oti = otf = angulo(static_cast<long>(selecao[2]) + ajusteA);
-        } else {
-            ori = orf = static_cast<int>(selecao[2]) + ajusteR;
-            oti = angulo(static_cast<long>(selecao[0]) + ajusteA);
-            otf = angulo(static_cast<long>(selecao[1]) + ajusteA);
-        }
-        return true;
-    case EXIBE_NUMEROS:
-        ori = primeiroRaio + ajusteR;
-        orf = ori + 30;
-        oti = angulo(static_cast<long>(primeiroAngulo) + ajusteA);
-        otf = angulo(static_cast<long>(primeiroAngulo) + ajusteA + 13);
-        return true;
-    default: return false;
+int compressaoDoMenu(int valor) {
+    switch (valor) {
+    case COMPRESSAO_LZW: return COMPRESSION_LZW;
+    case COMPRESSAO_PACKBITS: return COMPRESSION_PACKBITS;
+    case SEM_COMPRESSAO: return COMPRESSION_NONE;
+    default: return 0;
     }
 }
 
 void menuSalvar(int valor) {
     int ori, orf, oti, otf;
     std::string gravado;
-    if (valor == 1 && regiaoDaExportacao(ori, orf, oti, otf) && matriz.salvaAtual(ori, orf, oti, otf, &gravado))
+    if (valor == COMO_TEXTO && regiaoDaExportacao(ori, orf, oti, otf) && matriz.salvaAtual(ori, orf, oti, otf, &gravado))
         anunciaGravacao("texto gravado", gravado);
 }
 

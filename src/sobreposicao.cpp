@@ -2,7 +2,6 @@
 #include <GL/gl.h>
 
 #include "cidades.h"
-#include "glauxiliar.h"
 #include "glclass.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include "geometria.h"
 #include "glauxiliar.h"
 #include "glclass.h"
-#include "matriz.h"
+#include "textos.h"
 
 namespace {
 constexpr float espacoX = 0.13125f; // column pitch, view frame
@@ -34,7 +34,7 @@ void displayDados() {
     for (int j = 1; j <= LINHAS_DA_TABELA; ++j) escreveEm(-0.99f, yDaLinha(j), textoCabecalhoLinha(inicio + j - 1, unidadeMedidas).c_str());
     for (int i = 1; i <= COLUNAS_DA_TABELA; ++i)
         for (int j = 1; j <= LINHAS_DA_TABELA; ++j) {
-            const float v = valorSeguro(azimute(i), inicio + j - 1);
+            const float v = matriz.valorSeguro(azimute(i), inicio + j - 1);
             if (colorido) aplicaCorDoValor(v, false);
             escreveEm(xDaColuna(i), yDaLinha(j), textoCelula(v).c_str());
         }

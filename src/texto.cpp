@@ -1,8 +1,8 @@
 // The text primitive and the status-bar readout.
 #include <GL/freeglut.h>
 
-#include "geometria.h"
 #include "glclass.h"
+#include "textos.h"
 
 void drawString(const char* s, int tamanho) {
     void* fonte;

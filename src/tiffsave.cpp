@@ -15,9 +15,7 @@
 #include <cstring>
 #include <vector>
 
-#include "matriz.h"
-
-unsigned contadorDeImagens = 0;
+#include "estado.h"
 
 namespace {
 
@@ -84,21 +82,6 @@ int gravaNoDescritor(int fd, const char* filename, const char* description, int 
 }
 
 } // namespace
-
-int compressaoDoMenu(int valor) {
-    switch (valor) {
-    case 1: return COMPRESSION_LZW;
-    case 2: return COMPRESSION_PACKBITS;
-    case 3: return COMPRESSION_NONE;
-    default: return 0;
-    }
-}
-
-std::string nomeDaImagem(const char* base, unsigned numero) {
-    char sufixo[32];
-    std::snprintf(sufixo, sizeof sufixo, "-%04u.tif", numero);
-    return std::string(base ? base : "") + sufixo;
-}
 
 int writetiff(const char* filename, const char* description, int x, int y, int width, int height,
               int compression) {

@@ -11,14 +11,6 @@
 int writetiff(const char* filename, const char* description, int x, int y, int width, int height,
               int compression);
 
-// Compression code of a menu value (1 LZW, 2 PackBits, 3 none), 0 for others.
-int compressaoDoMenu(int valor);
-
-extern unsigned contadorDeImagens; // number of the next snapshot; 0 at start
-
-// "<base>-NNNN.tif" (more digits past 9999).
-std::string nomeDaImagem(const char* base, unsigned numero);
-
 // A snapshot of the current window's width x height pixels beside the scan
 // file, numbered with the first number from contadorDeImagens upward whose
 // file does not exist yet; the counter then continues after the number

@@ -1,14 +1,12 @@
 // The main window's display callback and the scan views: full disc, zoom
-// and sector, with the status bar and the hint line.
+// and sector, the status bar and the hint line, and the kept frame.
 #include <GL/freeglut.h>
 
-#include <cstring>
+#include <vector>
 
-#include "cores.h"
 #include "geometria.h"
 #include "glclass.h"
-#include "matriz.h"
-#include "quadros.h"
+#include "textos.h"
 
 namespace {
 
@@ -86,48 +84,10 @@ void displayCorte() {
 
 namespace {
 
-// Everything the view under the status bar depends on (the scan itself, the
-// palette and the map never change after start-up).
-struct ChaveDaVista {
-    int estado, estadoAnterior, qualidadeImagem, qualidadeR, coresSuave, nivelColorido, unidadeMedidas, lugar;
-    float escalaGlobal, xZero, yZero, xIntervalo, yIntervalo;
-    int tracking, isLinha, ajusteR, ajusteA, primeiroRaio, primeiroAngulo;
-    fig figura;
-    float selecaoArrastada[4];
-    unsigned pontos[2][2], selecao[3], largura, altura;
-};
-
-ChaveDaVista chaveDaVista() {
-    ChaveDaVista c;
-    std::memset(&c, 0, sizeof c); // padding too: keys are compared as bytes
-    c.estado = estado;
-    c.estadoAnterior = estadoAnterior;
-    c.qualidadeImagem = qualidadeImagem;
-    c.qualidadeR = qualidadeR;
-    c.coresSuave = coresSuave;
-    c.nivelColorido = nivelColorido;
-    c.unidadeMedidas = unidadeMedidas;
-    c.lugar = lugar;
-    c.escalaGlobal = escalaGlobal;
-    c.xZero = xZero;
-    c.yZero = yZero;
-    c.xIntervalo = xIntervalo;
-    c.yIntervalo = yIntervalo;
-    c.tracking = tracking;
-    c.isLinha = isLinha;
-    c.ajusteR = ajusteR;
-    c.ajusteA = ajusteA;
-    c.primeiroRaio = primeiroRaio;
-    c.primeiroAngulo = primeiroAngulo;
-    c.figura = figure;
-    const float arrasto[4] = {xSelecaoInicial, ySelecaoInicial, xSelecaoAtual, ySelecaoAtual};
-    std::memcpy(c.selecaoArrastada, arrasto, sizeof arrasto);
-    std::memcpy(c.pontos, pontos, sizeof pontos);
-    std::memcpy(c.selecao, selecao, sizeof selecao);
-    c.largura = width;
-    c.altura = height;
-    return c;
-}
+// Everything the view under the status bar is drawn from: the view, the
+// selection and the settings, whole, and the site (the scan, the palette
+// and the map never change after start-up).
+std::vector<unsigned char> chaveDaVista() { return chaveDe(grupoVista, grupoSelecao, grupoAjustes, lugar); }
 
 void desenhaVista() {
     tipo_referencia = 0;
@@ -147,49 +107,27 @@ void desenhaVista() {
 
 namespace {
 // The view kept from the last frame and the kind of view it was.
-QuadroGuardado quadroPrincipal;
+QuadroGuardado quadro;
 int tipoGuardado = 0;
 } // namespace
 
-void invalidaVistaPrincipal() { quadroPrincipal.invalida(); }
+QuadroGuardado& quadroGuardadoPrincipal() { return quadro; }
+
+void invalidaVistaPrincipal() { quadro.invalida(); }
 
 void desenhaPrincipal() {
     glMatrixMode(GL_MODELVIEW);
     glShadeModel(qualidadeImagem == BOA ? GL_SMOOTH : GL_FLAT);
-    const ChaveDaVista antes = chaveDaVista();
+    const std::vector<unsigned char> antes = chaveDaVista();
     const int w = static_cast<int>(width), h = static_cast<int>(height);
-    if (quadroPrincipal.reutiliza(&antes, sizeof antes, w, h)) {
+    if (quadro.reutiliza(antes.data(), antes.size(), w, h)) {
         tipo_referencia = tipoGuardado;
     } else {
         desenhaVista();
         // Views hold some globals in range while drawing: key the frame by what they left.
-        const ChaveDaVista depois = chaveDaVista();
-        quadroPrincipal.guarda(&depois, sizeof depois, w, h);
+        const std::vector<unsigned char> depois = chaveDaVista();
+        quadro.guarda(depois.data(), depois.size(), w, h);
         tipoGuardado = tipo_referencia;
     }
     desenhaBarraDeEstado();
-}
-
-namespace {
-void trocaPrincipal() { trocaBuffers(quadroPrincipal, static_cast<int>(width), static_cast<int>(height)); }
-} // namespace
-
-void desenhaPrincipalNoTamanhoReal() {
-    const int w = static_cast<int>(width), h = static_cast<int>(height);
-    if (!quadroPrincipal.tamanhoTrocado(w, h)) {
-        desenhaPrincipal();
-        trocaPrincipal();
-    }
-    desenhaPrincipal();
-}
-
-void display() {
-    desenhaPrincipal();
-    trocaPrincipal();
-    // The minimap always follows the main window.
-    if (janela_de_fundo != 0) {
-        glutSetWindow(janela_de_fundo);
-        glutPostRedisplay();
-        glutSetWindow(janelaPrincipal);
-    }
 }

@@ -12,7 +12,9 @@
 #include "cores.h"
 #include "glclass.h"
 #include "interacao.h"
+#include "janelas.h"
 #include "matriz.h"
+#include "menus.h"
 #include "quadros.h"
 
 namespace {
@@ -102,7 +104,9 @@ std::string texto(Pixel p) {
 
 void garantePainelEMinimapa() {
     if (janelaMenu != 0 && janela_de_fundo != 0) return;
-    criaPainelEMinimapa();
+    criaPainel();
+    criaMenusDoPainel();
+    criaMinimapa();
     // Let the server map both windows (and their default reshape run).
     for (int k = 0; k < 20; ++k) {
         glutMainLoopEvent();

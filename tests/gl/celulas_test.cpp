@@ -8,6 +8,7 @@
 #include "ambiente.h"
 #include "cores.h"
 #include "glclass.h"
+#include "janelas.h"
 
 namespace {
 

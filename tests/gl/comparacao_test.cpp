@@ -19,6 +19,7 @@
 #include "glclass.h"
 #include "interacao.h"
 #include "matriz.h"
+#include "selecoes.h"
 
 namespace {
 

@@ -11,6 +11,7 @@
 #include "glauxiliar.h"
 #include "glclass.h"
 #include "matriz.h"
+#include "selecoes.h"
 
 namespace {
 

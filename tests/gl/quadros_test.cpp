@@ -16,6 +16,7 @@
 #include "glauxiliar.h"
 #include "glclass.h"
 #include "interacao.h"
+#include "janelas.h"
 #include "quadros.h"
 
 // Last: Xlib's macros (None, Status, ...) would clash with the headers above.

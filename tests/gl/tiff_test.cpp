@@ -13,7 +13,16 @@
 #include "glclass.h"
 #include "interacao.h"
 #include "matriz.h"
+#include "salvar.h"
 #include "tiffsave.h"
+
+TEST(NomeDaImagem, CompressaoDoMenu) {
+    EXPECT_EQ(compressaoDoMenu(1), 5);     // LZW
+    EXPECT_EQ(compressaoDoMenu(2), 32773); // PackBits
+    EXPECT_EQ(compressaoDoMenu(3), 1);     // none
+    EXPECT_EQ(compressaoDoMenu(0), 0);
+    EXPECT_EQ(compressaoDoMenu(4), 0);
+}
 
 namespace {
 

@@ -16,6 +16,7 @@
 #include "interacao.h"
 #include "matriz.h"
 #include "quadros.h"
+#include "selecoes.h"
 
 namespace {
 

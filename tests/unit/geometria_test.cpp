@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "geometria.h"
+#include "textos.h"
 
 TEST(TextoPosicao, QuilometrosEMilhas) {
     EXPECT_EQ(textoPosicao(0, 0, -50, KILOMETROS), "Raio   0.0 km, Azimute 000 graus, Refletividade --.- dBZ");

@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "cores.h"
-#include "glauxiliar.h"
-#include "glclass.h"
+#include "estado.h"
 #include "interacao.h"
 #include "matriz.h"
+#include "selecoes.h"
 
 namespace {
 

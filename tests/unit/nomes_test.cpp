@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "glauxiliar.h"
+#include "cidades.h"
 #include "matriz.h"
 
 namespace {

@@ -6,9 +6,10 @@
 #include <string>
 
 #include "cores.h"
+#include "estado.h"
 #include "geometria.h"
-#include "glauxiliar.h"
 #include "matriz.h"
+#include "textos.h"
 
 TEST(TextosDaTabela, CabecalhosECanto) {
     EXPECT_EQ(textoCabecalhoColuna(0), "    0");
@@ -39,7 +40,7 @@ TEST(TextosDaTabela, CelulasAbaixoDeMenos20SemValor) {
 }
 
 TEST(TextosDaTabela, RaiosForaDaTabelaNaoTemValor) {
-    for (long raio : {-1L, 2000L, 2009L, 1000000L}) EXPECT_EQ(textoCelula(valorSeguro(10, raio)), "--.-") << raio;
+    for (long raio : {-1L, 2000L, 2009L, 1000000L}) EXPECT_EQ(textoCelula(matriz.valorSeguro(10, raio)), "--.-") << raio;
 }
 
 TEST(TextosDoPainel, HoraEData) {

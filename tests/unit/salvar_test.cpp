@@ -10,7 +10,6 @@
 
 #include "interacao.h"
 #include "matriz.h"
-#include "tiffsave.h"
 
 TEST(NomeDaImagem, NumeracaoENomesLongos) {
     EXPECT_EQ(nomeDaImagem("dados.dat", 0), "dados.dat-0000.tif");
@@ -20,14 +19,6 @@ TEST(NomeDaImagem, NumeracaoENomesLongos) {
     EXPECT_EQ(nomeDaImagem("a", 4294967295u), "a-4294967295.tif");
     const std::string longo(5000, 'x');
     EXPECT_EQ(nomeDaImagem(longo.c_str(), 7), longo + "-0007.tif");
-}
-
-TEST(NomeDaImagem, CompressaoDoMenu) {
-    EXPECT_EQ(compressaoDoMenu(1), 5);     // LZW
-    EXPECT_EQ(compressaoDoMenu(2), 32773); // PackBits
-    EXPECT_EQ(compressaoDoMenu(3), 1);     // none
-    EXPECT_EQ(compressaoDoMenu(0), 0);
-    EXPECT_EQ(compressaoDoMenu(4), 0);
 }
 
 namespace {

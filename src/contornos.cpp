@@ -8,8 +8,7 @@
 
 #include "geometria.h"
 #include "glclass.h"
-#include "interacao.h"
-#include "matriz.h"
+#include "selecoes.h"
 
 namespace {
 
@@ -91,7 +90,7 @@ void tracejado(const std::vector<Ponto>& linha) {
 
 // Scan-frame points to the view frame under the current view transform.
 std::vector<Ponto> naVista(std::vector<Ponto> linha) {
-    for (Ponto& p : linha) p = {escalaGlobal * (p.x - xZero), escalaGlobal * (p.y - yZero)};
+    for (Ponto& p : linha) varreduraParaVista(p.x, p.y, p.x, p.y);
     return linha;
 }
 

@@ -1,0 +1,31 @@
+// Every text the viewer draws: the status-bar readout, the side panel's
+// lines, the legend's numbers and the numeric table's headers and cells.
+#ifndef VORLANE_TEXTOS_H
+#define VORLANE_TEXTOS_H
+
+#include <string>
+
+#include "estado.h"
+
+// The status-bar readout line.
+std::string textoPosicao(float raioKm, unsigned azimute, float intensidade, medidas unidade);
+
+// ---- side panel
+std::string textoHora(const char* hora, const char* minuto, const char* segundo);
+// Day, month name, four-digit year and " BRT" ("00 --- 0000 BRT" without a date).
+std::string textoData(const char* dia, const char* mes, const char* ano);
+const char* textoLocal(const char* local);
+const char* textoQualidade(qualidade q);
+const char* textoUnidades(medidas u);
+const char* textoCores(int modo);
+const char* textoLeitura(int raiosPorCelula);
+// "%+5.1f" of a value (legend labels, table cells).
+std::string textoSinalizado(double v);
+
+// ---- numeric table
+std::string textoCabecalhoColuna(int azimute);
+std::string textoCabecalhoLinha(long raio, medidas u);
+const char* textoCanto(medidas u);
+std::string textoCelula(float v);
+
+#endif
