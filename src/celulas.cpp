@@ -11,8 +11,8 @@
 #include "glclass.h"
 
 void verticePolar(double raio, double radianos) {
-    glVertex3f(static_cast<float>(raio * std::cos(radianos) / RAIOS_POR_UNIDADE),
-               static_cast<float>(raio * std::sin(radianos) / RAIOS_POR_UNIDADE), 0.0f);
+    const Ponto p = pontoPolar(raio, radianos);
+    glVertex3f(static_cast<float>(p.x), static_cast<float>(p.y), 0.0f);
 }
 
 int colunasDaTabela(int sizeR) {

@@ -12,14 +12,7 @@
 
 namespace {
 
-struct Ponto {
-    double x, y;
-};
-
-Ponto polar(double raio, int anguloPolar) {
-    const double a = anguloPolar * GRAUS_PARA_RADIANOS;
-    return {raio * std::cos(a) / RAIOS_POR_UNIDADE, raio * std::sin(a) / RAIOS_POR_UNIDADE};
-}
+Ponto polar(double raio, int anguloPolar) { return pontoPolar(raio, anguloPolar * GRAUS_PARA_RADIANOS); }
 
 // The n + 1 points of an arc of n one-degree steps counter-clockwise from
 // `inicio` at `raio` gates, from its start (or from its end, `inverso`).

@@ -7,6 +7,10 @@
 
 #include "matriz.h"
 
+Ponto pontoPolar(double raio, double radianos) {
+    return {raio * std::cos(radianos) / RAIOS_POR_UNIDADE, raio * std::sin(radianos) / RAIOS_POR_UNIDADE};
+}
+
 long raioDaDistancia(double d) { return arredonda(d * RAIOS_POR_UNIDADE); }
 
 long raioDoPonto(float x, float y) { return raioDaDistancia(std::sqrt(static_cast<double>(x) * x + static_cast<double>(y) * y)); }

@@ -12,6 +12,13 @@
 
 constexpr double RAIOS_POR_UNIDADE = 2000.0; // gates per scan-frame unit
 
+// A scan-frame point.
+struct Ponto {
+    double x, y;
+};
+// The point `raio` gates from the radar at `radianos` counter-clockwise from east.
+Ponto pontoPolar(double raio, double radianos);
+
 // Gate of a scan-frame distance: trunc(d * 2000 + 0.5), saturated far away.
 long raioDaDistancia(double d);
 long raioDoPonto(float x, float y);
