@@ -20,6 +20,7 @@
 
 #include "baseline.h"
 #include "cores.h"
+#include "estado.h"
 #include "geometria.h"
 #include "glauxiliar.h"
 #include "glclass.h"
@@ -125,14 +126,6 @@ std::string gera(const char* gerador, const std::string& argumentos, const std::
     return arquivo;
 }
 
-void reinicia() {
-    estado = estadoAnterior = ESPERA;
-    escalaGlobal = 1;
-    xZero = yZero = 0;
-    qualidadeImagem = RUIM;
-    qualidadeR = 4;
-}
-
 // A row of the main window plus minimap against the baseline, n runs each
 // (skipped when VORLANE_BENCH_CASOS leaves it out).
 void linhaComparada(const char* nome, int n) {
@@ -169,16 +162,16 @@ void redesenhos(const char* titulo) {
                  {PIOR, 4, "full disc, points"}};
     for (int k = 0; k < 60; ++k) principalEMinimapa(false); // the renderer's threads and caches warm up
     for (const auto& c : casos) {
-        reinicia();
+        reiniciaEstado();
         qualidadeImagem = c.q;
         qualidadeR = c.r;
         linhaComparada(c.nome, c.r == 1 ? 5 : 9);
     }
-    reinicia();
+    reiniciaEstado();
     estado = EXIBE_ZOOM;
     zoomSimples(0.5, -0.25, -0.25);
     linhaComparada("zoom x 4, flat, 1 km", 9);
-    reinicia();
+    reiniciaEstado();
     estado = EXIBE_FATIA;
     pontos[0][0] = 0;
     pontos[0][1] = 0;
@@ -187,7 +180,7 @@ void redesenhos(const char* titulo) {
     abertura = 90;
     vetorDados();
     linhaComparada("sector 90 deg x 1000 gates, flat", 9);
-    reinicia();
+    reiniciaEstado();
     linhaSozinha("minimap alone, disc drawn anew", janela_de_fundo, desenhaMinimapa);
     linhaSozinha("side panel alone", janelaMenu, desenhaPainel);
     if (!quer("pointer move to readout, 1 km")) return;

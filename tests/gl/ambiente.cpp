@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "cores.h"
+#include "estado.h"
 #include "glclass.h"
 #include "interacao.h"
 #include "janelas.h"
@@ -72,6 +73,12 @@ void renderiza() {
     glutSetWindow(janelaPrincipal);
     desenhaPrincipal();
     glFinish();
+}
+
+void reiniciaMantendoTamanho() {
+    const unsigned w = width, h = height;
+    reiniciaEstado();
+    width = w, height = h;
 }
 
 Pixel pixelLido(int x, int y) {

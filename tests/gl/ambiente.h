@@ -18,6 +18,9 @@ Pixel pixelDaVista(double xv, double yv);
 // The same, for the frame last drawn (no new render).
 Pixel pixelLido(int x, int y);
 void renderiza();
+// The starting state of the program (reiniciaEstado) with width and height
+// kept: they follow the real main window, which a reset does not resize.
+void reiniciaMantendoTamanho();
 // Loads the test scan (wedges around the four compass points) into `matriz`
 // afresh, e.g. after a test has put another scan there.
 void carregaVarreduraDeTeste();

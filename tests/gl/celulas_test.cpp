@@ -43,16 +43,11 @@ bool aparecePerto(double xv, double yv, Pixel esperado) {
 class Disco : public ::testing::TestWithParam<std::tuple<qualidade, int>> {
 protected:
     void SetUp() override {
+        reiniciaMantendoTamanho();
         qualidadeImagem = std::get<0>(GetParam());
         qualidadeR = std::get<1>(GetParam());
-        coresSuave = COR_MEDIO;
-        escalaGlobal = 1;
-        xZero = yZero = 0;
     }
-    void TearDown() override {
-        qualidadeImagem = RUIM;
-        qualidadeR = 4;
-    }
+    void TearDown() override { reiniciaMantendoTamanho(); }
 };
 
 } // namespace

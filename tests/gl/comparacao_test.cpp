@@ -40,12 +40,7 @@ struct Comparacao : ::testing::Test {
         ASSERT_EQ(matriz.leVarredura(entrada), ResultadoLeitura::OK);
     }
     static void TearDownTestSuite() { carregaVarreduraDeTeste(); }
-    void TearDown() override {
-        qualidadeImagem = RUIM;
-        qualidadeR = 4;
-        escalaGlobal = 1;
-        xZero = yZero = 0;
-    }
+    void TearDown() override { reiniciaMantendoTamanho(); }
 };
 
 std::vector<unsigned char> quadro(void (*celulas)(), bool transforma) {

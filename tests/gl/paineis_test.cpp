@@ -57,20 +57,10 @@ const Esquema ESQUEMAS[] = {{PRETO_E_BRANCO, BRANCO, PRETO, false},
 class Paineis : public ::testing::Test {
 protected:
     void SetUp() override {
-        estado = estadoAnterior = ESPERA;
-        nivelColorido = COLORIDO_E_PRETO, coresSuave = COR_MEDIO, unidadeMedidas = KILOMETROS;
-        qualidadeImagem = RUIM, lugar = UNK;
+        reiniciaMantendoTamanho();
+        lugar = UNK;
     }
-    void TearDown() override {
-        estado = estadoAnterior = ESPERA;
-        nivelColorido = COLORIDO_E_PRETO, coresSuave = COR_MEDIO;
-        isLinha = true, selecao[0] = selecao[1] = selecao[2] = 0;
-        primeiroRaio = 4, primeiroAngulo = 0, ajusteR = ajusteA = 0;
-        raioItemp = raioFtemp = anguloItemp = anguloFtemp = 0;
-        escalaGlobal = 1, xZero = yZero = xIntervalo = yIntervalo = 0;
-        xMin = yMin = 2, xMax = yMax = -2;
-        renderiza(); // leaves tipo_referencia at 0
-    }
+    void TearDown() override { reiniciaMantendoTamanho(); }
     static void perfil(bool radial, unsigned a, unsigned b, unsigned c) {
         estado = EXIBE_GRAFICO, isLinha = radial;
         selecao[0] = a, selecao[1] = b, selecao[2] = c;

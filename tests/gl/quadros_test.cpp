@@ -150,11 +150,8 @@ protected:
     }
     void TearDown() override {
         reusaQuadros(true);
-        estado = estadoAnterior = ESPERA;
-        escalaGlobal = 1, xZero = yZero = 0;
-        tracking = false, figure.kind = 0, isLinha = true, ajusteR = ajusteA = 0;
-        lugar = UNK, unidadeMedidas = KILOMETROS, nivelColorido = COLORIDO_E_PRETO, coresSuave = COR_MEDIO;
-        qualidadeImagem = RUIM, qualidadeR = 4;
+        reiniciaMantendoTamanho(); // the window may still have a random size here
+        lugar = UNK;
         glutSetWindow(janelaPrincipal);
         glutPositionWindow(195, 32);
         glutReshapeWindow(640, 640);

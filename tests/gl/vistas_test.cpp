@@ -122,12 +122,8 @@ protected:
     }
     void TearDown() override { restaura(); }
     static void restaura() {
-        estado = estadoAnterior = ESPERA;
-        escalaGlobal = 1, xZero = yZero = xIntervalo = yIntervalo = 0;
-        tracking = false, figure.kind = 0, isLinha = true;
-        lugar = UNK, unidadeMedidas = KILOMETROS, nivelColorido = COLORIDO_E_PRETO, coresSuave = COR_MEDIO;
-        qualidadeImagem = RUIM, qualidadeR = 4;
-        pontos[0][0] = pontos[0][1] = 0, pontos[1][0] = 359, pontos[1][1] = 1998;
+        reiniciaMantendoTamanho();
+        lugar = UNK;
     }
     // Status bar black, readout text white inside it.
     static void esperaBarraELeitura() {

@@ -1,23 +1,14 @@
 // Palette and the dBZ -> colour rule of each colour mode.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
+#include <vector>
 
 #include "cores.h"
 
 namespace {
-
-// Reference palette: entry k is for 2.5 k - 12.5 dBZ.
-const int PALETA[N_CORES][3] = {
-    {128, 255, 255}, {0, 255, 255}, {0, 209, 213}, {0, 186, 191}, {0, 151, 154},
-    {0, 131, 125},   {0, 128, 69},  {0, 137, 56},  {0, 162, 53},  {0, 183, 41},
-    {0, 202, 17},    {0, 218, 13},  {0, 245, 7},   {0, 255, 0},   {72, 255, 70},
-    {255, 255, 59},  {255, 255, 0}, {255, 240, 0}, {255, 220, 0}, {255, 198, 0},
-    {255, 178, 0},   {255, 165, 0}, {255, 138, 0}, {255, 114, 0}, {255, 73, 0},
-    {255, 31, 0},    {255, 0, 0},   {193, 0, 0},   {182, 0, 106}, {212, 0, 170},
-    {255, 0, 255},   {255, 128, 255}, {255, 255, 255},
-};
 
 const float NAN_F = std::numeric_limits<float>::quiet_NaN();
 const float INF_F = std::numeric_limits<float>::infinity();
@@ -42,18 +33,41 @@ protected:
     static void esperaEntrada(const CorAmostra& c, int k, const char* caso) {
         SCOPED_TRACE(caso);
         ASSERT_TRUE(c.emBytes);
-        EXPECT_EQ(c.b[0], PALETA[k][0]);
-        EXPECT_EQ(c.b[1], PALETA[k][1]);
-        EXPECT_EQ(c.b[2], PALETA[k][2]);
+        EXPECT_EQ(c.b[0], cores[k].R);
+        EXPECT_EQ(c.b[1], cores[k].G);
+        EXPECT_EQ(c.b[2], cores[k].B);
     }
 };
 
-TEST_F(Cores, TabelaPreenchida) {
-    for (int k = 0; k < N_CORES; ++k) {
-        EXPECT_EQ(cores[k].R, PALETA[k][0]) << k;
-        EXPECT_EQ(cores[k].G, PALETA[k][1]) << k;
-        EXPECT_EQ(cores[k].B, PALETA[k][2]) << k;
+TEST_F(Cores, TabelaPelosExemplos) {
+    static_assert(N_CORES == 33, "one entry per 2.5 dBZ class, -12.5 to 67.5");
+    // Worked examples: entry k and its colour, shown in COR_MEDIO anywhere in
+    // the class around 2.5 k - 12.5 dBZ. Entries 1, 13, 16, 26 and 30 are also
+    // the COR_MINIMO legend's cyan, green, yellow, red and magenta.
+    const struct {
+        int k, r, g, b;
+    } exemplos[] = {
+        {0, 128, 255, 255}, {1, 0, 255, 255},  {9, 0, 183, 41},  {13, 0, 255, 0},      {16, 255, 255, 0},
+        {17, 255, 240, 0},  {26, 255, 0, 0},   {30, 255, 0, 255}, {31, 255, 128, 255}, {32, 255, 255, 255},
+    };
+    std::fill(cores, cores + N_CORES, colorido{0, 0, 0});
+    inciaCores();
+    for (const auto& e : exemplos) {
+        SCOPED_TRACE(e.k);
+        EXPECT_EQ(cores[e.k].R, e.r);
+        EXPECT_EQ(cores[e.k].G, e.g);
+        EXPECT_EQ(cores[e.k].B, e.b);
+        const float centro = 2.5f * e.k - 12.5f;
+        for (float v : {std::max(centro - 1.2f, DBZ_MINIMO), centro + 1.2f}) {
+            const CorAmostra c = cor(v, COR_MEDIO);
+            EXPECT_EQ(std::vector<int>({c.b[0], c.b[1], c.b[2]}), std::vector<int>({e.r, e.g, e.b})) << v;
+        }
     }
+    // No two classes share a colour.
+    for (int j = 0; j < N_CORES; ++j)
+        for (int k = j + 1; k < N_CORES; ++k)
+            EXPECT_FALSE(cores[j].R == cores[k].R && cores[j].G == cores[k].G && cores[j].B == cores[k].B)
+                << j << " " << k;
 }
 
 TEST_F(Cores, SemDadoNoMapaCinzaEmTodoModo) {
@@ -127,8 +141,8 @@ TEST_F(Cores, BrilhoEscalaDeCinza) {
 TEST_F(Cores, MaximoCentrosSaoEntradasPuras) {
     for (int k = 0; k <= 31; ++k) {
         const float v = 2.5f * k - 12.5f;
-        esperaFloats(cor(v, COR_MAXIMO), PALETA[k][0] / 255.0, PALETA[k][1] / 255.0,
-                     PALETA[k][2] / 255.0, 1e-5, "centro");
+        esperaFloats(cor(v, COR_MAXIMO), cores[k].R / 255.0, cores[k].G / 255.0, cores[k].B / 255.0, 1e-5,
+                     "centro");
     }
 }
 

@@ -1,28 +1,10 @@
-// Pure rules of the views: readout text, rings and labels, angles and gates
-// of points, sector ordering and the view chosen for each state.
+// Pure rules of the views: rings and labels, angles and gates of points,
+// sector ordering and the view chosen for each state.
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "geometria.h"
-#include "textos.h"
-
-TEST(TextoPosicao, QuilometrosEMilhas) {
-    EXPECT_EQ(textoPosicao(0, 0, -50, KILOMETROS), "Raio   0.0 km, Azimute 000 graus, Refletividade --.- dBZ");
-    EXPECT_EQ(textoPosicao(250, 7, 33.25f, KILOMETROS), "Raio 250.0 km, Azimute 007 graus, Refletividade 33.2 dBZ");
-    EXPECT_EQ(textoPosicao(500, 7, 5, MILHAS), "Raio 310.7 Mi, Azimute 7 graus, Refletividade 5.0 dBZ");
-    EXPECT_EQ(textoPosicao(500, 359, 5, KILOMETROS).substr(0, 15), "Raio 500.0 km, ");
-    // The field widens beyond 999.9 instead of being cut.
-    EXPECT_EQ(textoPosicao(1414.2f, 45, 5, KILOMETROS).substr(0, 16), "Raio 1414.2 km, ");
-    // Huge values (a far pan) still make one bounded line.
-    EXPECT_LT(textoPosicao(3e38f, 45, 3e38f, KILOMETROS).size(), 200u);
-}
-
-TEST(TextoPosicao, LimiarDaRefletividade) {
-    EXPECT_NE(textoPosicao(1, 1, -25.0f, KILOMETROS).find("Refletividade -25.0 dBZ"), std::string::npos);
-    EXPECT_NE(textoPosicao(1, 1, -25.01f, KILOMETROS).find("Refletividade --.- dBZ"), std::string::npos);
-    EXPECT_NE(textoPosicao(1, 1, -26.0f, MILHAS).find("Refletividade --.- dBZ"), std::string::npos);
-}
 
 TEST(Aneis, RaiosPorUnidade) {
     EXPECT_EQ(raiosDosAneis(KILOMETROS), (std::vector<int>{400, 800, 1200, 1600, 2000}));

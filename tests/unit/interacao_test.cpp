@@ -39,27 +39,6 @@ void carregaVarredura() {
     matriz.leVarredura(in);
 }
 
-void reinicia() {
-    estado = estadoAnterior = ESPERA;
-    escalaGlobal = escalaGlobalOld = 1;
-    xZero = yZero = xZeroOld = yZeroOld = xIntervalo = yIntervalo = 0;
-    xMin = yMin = 2, xMax = yMax = -2;
-    figure = {0, 0, 0, 0, 0};
-    tracking = false;
-    contaPontos = contaPontosReta = abertura = 0;
-    xSelecaoInicial = ySelecaoInicial = xSelecaoAtual = ySelecaoAtual = 0;
-    pontos[0][0] = pontos[0][1] = retaPontos[0][0] = retaPontos[0][1] = 0;
-    pontos[1][0] = retaPontos[1][0] = 359, pontos[1][1] = retaPontos[1][1] = 1998;
-    selecao[0] = selecao[1] = selecao[2] = 0;
-    quadradoZoom[0] = quadradoZoom[1] = 0;
-    isLinha = true;
-    ajusteR = ajusteA = primeiroAngulo = 0, primeiroRaio = 4;
-    coresSuave = COR_MEDIO, nivelColorido = COLORIDO_E_PRETO, qualidadeImagem = RUIM;
-    unidadeMedidas = KILOMETROS, qualidadeR = 4;
-    Graio = 0, Gazimute = 0, Gintensidade = -50;
-    width = height = 640, mXI = mYI = 0;
-}
-
 struct P {
     float x, y;
 };
@@ -93,8 +72,8 @@ std::vector<unsigned> setor() { return {pontos[0][0], pontos[0][1], pontos[1][0]
 class Interacao : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { carregaVarredura(); }
-    void SetUp() override { reinicia(); }
-    void TearDown() override { reinicia(); }
+    void SetUp() override { reiniciaEstado(); }
+    void TearDown() override { reiniciaEstado(); }
 };
 class ConversaoPixel : public Interacao {};
 class Estados : public Interacao {};
@@ -103,6 +82,7 @@ class Teclas : public Interacao {};
 class Comandos : public Interacao {};
 class ComandosDeathTest : public Interacao {};
 class LeituraPonteiro : public Interacao {};
+class Reinicio : public Interacao {};
 
 const EstadosPossiveis TODOS[] = {ESPERA, SELECIONA_FATIA, EXIBE_ZOOM, SELECIONA_ZOOM,
                                   SELECIONA_ZOOM_DE_CORTE, EXIBE_FATIA, SELECIONA_GRAFICO, EXIBE_GRAFICO,
@@ -155,7 +135,7 @@ TEST_F(Estados, PressionarIniciaArrastoNosEstadosDeSelecao) {
         {SELECIONA_FATIA, 2}, {SELECIONA_ZOOM, 1}, {SELECIONA_ZOOM_DE_CORTE, 1}, {SELECIONA_GRAFICO, 3}};
     for (const auto& c : casos) {
         SCOPED_TRACE(c.e);
-        reinicia();
+        reiniciaEstado();
         estado = c.e;
         EXPECT_EQ(trataBotaoEsquerdo(true, 0.1f, 0.2f), NENHUM);
         EXPECT_EQ(estado, c.e);
@@ -165,7 +145,7 @@ TEST_F(Estados, PressionarIniciaArrastoNosEstadosDeSelecao) {
         EXPECT_EQ(xSelecaoInicial, 0.1f);
         EXPECT_EQ(ySelecaoAtual, 0.2f);
     }
-    reinicia(); // SELECIONA_CORTE_DE_ZOOM ignores the button
+    reiniciaEstado(); // SELECIONA_CORTE_DE_ZOOM ignores the button
     poeVista(SELECIONA_CORTE_DE_ZOOM, 1, 0, 0);
     poeSalva(EXIBE_FATIA, 3, 0.1f, 0.1f);
     EXPECT_EQ(trataBotaoEsquerdo(true, 0.1f, 0.1f) | trataBotaoEsquerdo(false, 0.4f, 0.4f), NENHUM);
@@ -178,7 +158,7 @@ TEST_F(Estados, PressionarIniciaArrastoNosEstadosDeSelecao) {
 TEST_F(Estados, PressionarNasVistasRestaura) {
     for (EstadosPossiveis e : {ESPERA, EXIBE_ZOOM, EXIBE_FATIA, EXIBE_GRAFICO, EXIBE_NUMEROS}) {
         SCOPED_TRACE(e);
-        reinicia();
+        reiniciaEstado();
         poeVista(e, 8, 0.3f, 0.3f);
         poeSalva(EXIBE_ZOOM, 4, 0.25f, -0.1f);
         EXPECT_EQ(trataBotaoEsquerdo(false, 0.5f, 0.5f), NENHUM); // a release does nothing
@@ -187,7 +167,7 @@ TEST_F(Estados, PressionarNasVistasRestaura) {
         confereVista(EXIBE_ZOOM, 4, 0.25f, -0.1f);
         confereSalva(ESPERA, 1, 0, 0);
     }
-    reinicia(); // right after start-up a press changes nothing
+    reiniciaEstado(); // right after start-up a press changes nothing
     trataBotaoEsquerdo(true, 0.3f, -0.2f);
     confereVista(ESPERA, 1, 0, 0);
 }
@@ -234,7 +214,7 @@ TEST_F(Completa, Setor) {
         {polar(45.2, 1.5), polar(135.2, 0.25), {45, 496, 135, 1999, 90}},
     };
     for (const auto& c : casos) {
-        reinicia();
+        reiniciaEstado();
         estado = SELECIONA_FATIA;
         EXPECT_EQ(arrasta(c.a, c.b), PRINCIPAL);
         EXPECT_EQ(setor(), c.esperado);
@@ -244,7 +224,7 @@ TEST_F(Completa, Setor) {
         EXPECT_FALSE(tracking);
     }
     // The box of the first sector: arcs 350..10 at radii 0.248 and 0.498.
-    reinicia();
+    reiniciaEstado();
     estado = SELECIONA_FATIA;
     arrasta(casos[0].a, casos[0].b);
     EXPECT_NEAR(xIntervalo, 0.253768, 1e-5);
@@ -254,7 +234,7 @@ TEST_F(Completa, Setor) {
     // A release without its press (the click that chose the menu entry) selects
     // nothing, in every drag state; the drag that follows does.
     for (EstadosPossiveis e : {SELECIONA_FATIA, SELECIONA_ZOOM, SELECIONA_ZOOM_DE_CORTE, SELECIONA_GRAFICO}) {
-        reinicia();
+        reiniciaEstado();
         estado = e;
         xSelecaoInicial = polar(30.2, 0.1).x;
         ySelecaoInicial = polar(30.2, 0.1).y;
@@ -294,7 +274,7 @@ TEST_F(Completa, Zoom) {
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(std::to_string(c.e) + " escala " + std::to_string(c.escala));
-        reinicia();
+        reiniciaEstado();
         poeVista(c.e, c.escala0, c.x0, c.y0);
         EXPECT_EQ(arrasta(c.a, c.b), PRINCIPAL);
         confereVista(c.fim, c.escala, c.xz, c.yz);
@@ -304,7 +284,7 @@ TEST_F(Completa, Zoom) {
         EXPECT_EQ(figure.kind, 0);
     }
     // A click without movement: no zoom, the degenerate square kept in the scan frame.
-    reinicia();
+    reiniciaEstado();
     poeVista(SELECIONA_ZOOM, 2, 0.1f, 0.1f);
     arrasta({0.2f, 0.4f}, {0.2f, 0.4f}); // scan point (0.2, 0.3)
     confereVista(SELECIONA_ZOOM, 2, 0.1f, 0.1f);
@@ -335,7 +315,7 @@ TEST_F(Completa, Perfil) {
         {true, SELECIONA_FATIA, {0, 0.05f}, {0, 0.15f}, {100, 300, 0}},
     };
     for (const auto& c : casos) {
-        reinicia();
+        reiniciaEstado();
         isLinha = c.linha;
         poeVista(SELECIONA_GRAFICO, 4, 0.25f, 0.25f);
         estadoAnterior = c.anterior;
@@ -357,7 +337,7 @@ TEST_F(Completa, PosicaoDaTabela) {
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(c.raio);
-        reinicia();
+        reiniciaEstado();
         poeVista(SELECIONA_NUMEROS, 4, 0.25f, 0.25f);
         estadoAnterior = c.anterior;
         EXPECT_EQ(trataBotaoEsquerdo(false, c.p.x, c.p.y), NENHUM);
@@ -393,7 +373,7 @@ TEST_F(Teclas, SetasMovemAVista) {
         const bool move = e != ESPERA && e != SELECIONA_FATIA;
         for (float escala : {4.0f, 1.0f}) {
             SCOPED_TRACE(std::to_string(e) + " escala " + std::to_string(escala));
-            reinicia();
+            reiniciaEstado();
             poeVista(e, escala, 0, 0);
             EXPECT_EQ(trataTeclaEspecial(DIR), PRINCIPAL | PAINEL);
             trataTeclaEspecial(DIR);
@@ -418,7 +398,7 @@ TEST_F(Teclas, SetasMovemTabelaEPerfil) {
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(std::to_string(c.e) + " linha " + std::to_string(c.linha) + " tecla " + std::to_string(c.tecla));
-        reinicia();
+        reiniciaEstado();
         poeVista(c.e, 4, 0.1f, 0.1f);
         isLinha = c.linha;
         ajusteA = 10;
@@ -440,14 +420,14 @@ TEST_F(Teclas, AjusteAngularDaAVolta) {
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(c.antes);
-        reinicia();
+        reiniciaEstado();
         estado = c.e;
         isLinha = c.linha;
         ajusteA = c.antes;
         trataTeclaEspecial(c.tecla);
         EXPECT_EQ(ajusteA, c.depois);
     }
-    reinicia();
+    reiniciaEstado();
     estado = EXIBE_NUMEROS;
     ajusteR = 5000;
     trataTeclaEspecial(BAIXO);
@@ -457,7 +437,7 @@ TEST_F(Teclas, AjusteAngularDaAVolta) {
 TEST_F(Comandos, AmpliarEVoltar) {
     for (EstadosPossiveis e : TODOS) {
         SCOPED_TRACE(e);
-        reinicia();
+        reiniciaEstado();
         poeVista(e, 3, 0.1f, -0.2f);
         poeSalva(EXIBE_FATIA, 5, 0.3f, 0.3f);
         contaPontos = 1;
@@ -483,7 +463,7 @@ TEST_F(Comandos, AmpliarEVoltar) {
 TEST_F(Comandos, VoltarNoGrafico) {
     for (EstadosPossiveis anterior : TODOS) {
         SCOPED_TRACE(anterior);
-        reinicia();
+        reiniciaEstado();
         poeVista(EXIBE_GRAFICO, 5, 0.3f, 0.3f);
         poeSalva(anterior, 3, 0.1f, -0.2f);
         const unsigned r = comandoPrincipal(2);
@@ -525,7 +505,7 @@ TEST_F(Comandos, ValoresSemEntradaNadaFazem) {
 TEST_F(Comandos, SetorCircularDeslocarEValoresNumericos) {
     for (EstadosPossiveis e : TODOS) {
         SCOPED_TRACE(e);
-        reinicia();
+        reiniciaEstado();
         estado = e;
         estadoAnterior = EXIBE_NUMEROS;
         const bool move = e == EXIBE_ZOOM || e == SELECIONA_ZOOM || e == EXIBE_FATIA || e == SELECIONA_GRAFICO ||
@@ -564,7 +544,7 @@ TEST_F(Comandos, ValoresNumericosNoGrafico) {
         {50.0f, 45, 185}, {50.1f, 45, 185}, {50.2f, 300, 186}, {0.0f, 0, -15}};
     for (const auto& c : casos) {
         SCOPED_TRACE(c.raio);
-        reinicia();
+        reiniciaEstado();
         estado = EXIBE_GRAFICO;
         ajusteA = ajusteR = 3;
         Graio = c.raio;
@@ -580,7 +560,7 @@ TEST_F(Comandos, ValoresNumericosNoGrafico) {
 
 TEST_F(Comandos, PerfilDepoisDaTabela) {
     for (int v : {1, 2}) {
-        reinicia();
+        reiniciaEstado();
         estado = EXIBE_NUMEROS;
         isLinha = v == 1;
         ajusteA = ajusteR = 4;
@@ -631,7 +611,7 @@ TEST_F(LeituraPonteiro, Mapa) {
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(std::to_string(c.p.x) + "," + std::to_string(c.p.y));
-        reinicia();
+        reiniciaEstado();
         poeVista(c.e, 4, 0.25f, 0.25f);
         atualizaLeitura(c.p.x, c.p.y);
         EXPECT_NEAR(Graio, c.raio, 1e-3);
@@ -667,7 +647,7 @@ TEST_F(LeituraPonteiro, Perfil) {
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(std::to_string(c.linha) + " xv " + std::to_string(c.xv));
-        reinicia();
+        reiniciaEstado();
         estado = EXIBE_GRAFICO;
         isLinha = c.linha;
         selecao[0] = c.linha ? 100 : 350, selecao[1] = c.linha ? 300 : 10, selecao[2] = c.linha ? 45 : 400;
@@ -711,4 +691,38 @@ TEST_F(Comandos, RegiaoDaExportacao) {
             EXPECT_FALSE(regiaoDaExportacao(ori, orf, oti, otf)) << e;
         }
     }
+}
+
+// Every group scrambled; the reset gives back what the user sees at start-up
+// and leaves the scan, the site and the snapshot counter alone.
+TEST_F(Reinicio, VoltaAoInicioSemTocarNaVarredura) {
+    const float antes = matriz.valorSeguro(45, 707);
+    const lugarCidade lugarAntes = lugar;
+    const unsigned contadorAntes = contadorDeImagens;
+    lugar = BRU, contadorDeImagens = 7;
+    poeVista(EXIBE_ZOOM, 8, 0.3f, -0.2f);
+    estadoAnterior = EXIBE_FATIA;
+    isLinha = false, tracking = true, primeiroRaio = 485;
+    coresSuave = COR_BRILHO, nivelColorido = PRETO_E_BRANCO, unidadeMedidas = MILHAS;
+    qualidadeImagem = BOA, qualidadeR = 1;
+    Gintensidade = 33.5f;
+    tipo_referencia = 3;
+    reiniciaEstado();
+    confereVista(ESPERA, 1, 0, 0);
+    EXPECT_EQ(estadoAnterior, ESPERA);
+    EXPECT_TRUE(isLinha);
+    EXPECT_FALSE(tracking);
+    EXPECT_EQ(primeiroRaio, 4);
+    EXPECT_EQ(coresSuave, COR_MEDIO);
+    EXPECT_EQ(nivelColorido, COLORIDO_E_PRETO);
+    EXPECT_EQ(unidadeMedidas, KILOMETROS);
+    EXPECT_EQ(qualidadeImagem, RUIM);
+    EXPECT_EQ(qualidadeR, 4);
+    EXPECT_EQ(Gintensidade, -50);
+    EXPECT_EQ(tipo_referencia, 0);
+    EXPECT_EQ(lugar, BRU);
+    EXPECT_EQ(contadorDeImagens, 7u);
+    EXPECT_EQ(matriz.getRaioFinal(), 999u);
+    EXPECT_EQ(matriz.valorSeguro(45, 707), antes);
+    lugar = lugarAntes, contadorDeImagens = contadorAntes;
 }
