@@ -4,7 +4,7 @@ set -euo pipefail
 
 pacotes=(
   g++ clang libclang-rt-dev cmake make pkg-config
-  freeglut3-dev libgl1-mesa-dev libglu1-mesa-dev libtiff-dev
+  freeglut3-dev libgl1-mesa-dev libglu1-mesa-dev libtiff-dev libhdf5-dev
   libgtest-dev
   xvfb xdotool imagemagick x11-utils
 )

@@ -1,11 +1,19 @@
-// Start-up: the command line read into the scan and the radar site.
+// Start-up: the command line, then the scan file read into the scan store
+// (an ODIM_H5 file or a text scan, told apart by their first bytes) and the
+// radar site.
 #include "inicio.h"
+
+#include <getopt.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <map>
 #include <string>
+#include <vector>
 
 #include "estado.h"
+#include "odim.h"
 
 namespace {
 
@@ -16,19 +24,124 @@ namespace {
 
 char NOME_PADRAO[] = "dados.dat";
 
+const char* const USO =
+    "uso: vorlane [opcoes] [arquivo-de-varredura [primeiro-raio]]\n"
+    "\n"
+    "Mostra uma varredura de radar meteorologico: um arquivo de varredura em\n"
+    "texto ou um arquivo ODIM_H5 (volume ou varredura polar, HDF5). Sem arquivo,\n"
+    "le 'dados.dat' da pasta atual.\n"
+    "\n"
+    "  primeiro-raio        (texto) celula de 250 m do primeiro valor de cada raio\n"
+    "  --elevacao N         (ODIM_H5) a N-esima elevacao, da mais baixa (1, padrao)\n"
+    "  --quantidade Q       (ODIM_H5) a grandeza Q (padrao: DBZH, senao TH, DBZV, TV)\n"
+    "  --help               mostra esta ajuda e termina\n"
+    "  --version            mostra a versao e termina\n"
+    "  --                   o que segue e arquivo, mesmo comecando com '-'\n";
+
+// An argument such as "-5" or "-.5" is a (negative) number, not an option.
+bool pareceNumero(const char* s) { return s[0] == '-' && (s[1] == '.' || (s[1] >= '0' && s[1] <= '9')); }
+
+long inteiroPositivo(const char* texto, const char* opcao) {
+    char* fim = nullptr;
+    const long n = std::strtol(texto, &fim, 10);
+    if (fim == texto || *fim != '\0' || n < 1)
+        falha(std::string(opcao) + " '" + texto + "' invalida: use um numero inteiro de 1 em diante");
+    return n;
+}
+
 } // namespace
 
+LinhaDeComando leLinhaDeComando(int argc, char** argv) {
+    LinhaDeComando linha;
+    // getopt_long would take a negative number for options: it is handed a
+    // stand-in that reads as an argument, and given back afterwards.
+    std::vector<char*> args(argv, argv + argc);
+    std::vector<std::string> marcas;
+    marcas.reserve(args.size()); // stand-ins keep their addresses
+    std::map<const char*, char*> originais;
+    for (std::size_t k = 1; k < args.size() && std::strcmp(args[k], "--") != 0; ++k)
+        if (pareceNumero(args[k])) {
+            marcas.push_back("\x01" + std::to_string(k));
+            originais[marcas.back().c_str()] = args[k];
+            args[k] = marcas.back().data();
+        }
+    args.push_back(nullptr);
+    auto original = [&originais](char* s) -> const char* {
+        const auto it = originais.find(s);
+        return it == originais.end() ? s : it->second;
+    };
+
+    enum { ELEVACAO = 1000, QUANTIDADE, AJUDA, VERSAO };
+    static const option OPCOES[] = {{"elevacao", required_argument, nullptr, ELEVACAO},
+                                    {"quantidade", required_argument, nullptr, QUANTIDADE},
+                                    {"help", no_argument, nullptr, AJUDA},
+                                    {"version", no_argument, nullptr, VERSAO},
+                                    {nullptr, 0, nullptr, 0}};
+    opterr = 0;
+    optind = 1;
+    const int n = static_cast<int>(args.size()) - 1;
+    for (int c; (c = getopt_long(n, args.data(), ":", OPCOES, nullptr)) != -1;) {
+        switch (c) {
+        case ELEVACAO:
+            linha.elevacao = inteiroPositivo(original(optarg), "--elevacao");
+            linha.temOpcaoOdim = true;
+            break;
+        case QUANTIDADE:
+            linha.quantidade = original(optarg);
+            linha.temOpcaoOdim = true;
+            break;
+        case AJUDA: linha.acao = LinhaDeComando::AJUDA; return linha;
+        case VERSAO: linha.acao = LinhaDeComando::VERSAO; return linha;
+        case ':': falha(std::string("a opcao '") + args[optind - 1] + "' precisa de um valor; veja vorlane --help");
+        default: {
+            const char* opcao = args[optind - 1];
+            if (optopt != 0 && std::strncmp(opcao, "--", 2) != 0) falha(std::string("opcao desconhecida '-") + static_cast<char>(optopt) + "'; veja vorlane --help");
+            falha(std::string("opcao desconhecida '") + opcao + "'; veja vorlane --help");
+        }
+        }
+    }
+    for (int k = optind; k < n; ++k) linha.posicionais.push_back(original(args[k]));
+    if (linha.posicionais.size() > 2)
+        falha("argumentos demais; uso: vorlane [opcoes] [arquivo-de-varredura [primeiro-raio]] (veja vorlane --help)");
+    return linha;
+}
+
 void inciaMatriz(int argc, char** argv) {
-    if (argc < 1 || argc > 3)
-        falha("argumentos demais; uso: vorlane [arquivo-de-varredura [primeiro-raio]]");
-    const char* nome = argc >= 2 ? argv[1] : NOME_PADRAO;
+    const LinhaDeComando linha = leLinhaDeComando(argc, argv);
+    switch (linha.acao) {
+    case LinhaDeComando::AJUDA:
+        std::fputs(USO, stdout);
+        std::exit(0);
+    case LinhaDeComando::VERSAO:
+        std::printf("vorlane %s\n", VORLANE_VERSAO);
+        std::exit(0);
+    case LinhaDeComando::ABRE: break;
+    }
+    const char* nome = linha.posicionais.empty() ? NOME_PADRAO : linha.posicionais[0];
+    const char* primeiroRaio = linha.posicionais.size() > 1 ? linha.posicionais[1] : nullptr;
+    if (comecaComoHdf5(nome)) {
+        if (primeiroRaio)
+            falha(std::string("primeiro raio '") + primeiroRaio + "' nao vale para o arquivo ODIM_H5 '" + nome +
+                  "': a geometria vem do arquivo");
+        OpcoesOdim opcoes;
+        opcoes.elevacao = linha.elevacao;
+        opcoes.quantidade = linha.quantidade;
+        std::string erro;
+        iniciaCidades();
+        if (!leOdim(nome, opcoes, matriz, erro)) falha(erro);
+        lugar = UNK;
+        return;
+    }
+    if (linha.temOpcaoOdim)
+        falha(std::string("--elevacao e --quantidade valem so para arquivos ODIM_H5; '") + nome +
+              "' e uma varredura em texto");
     // A first gate from the name only matters when no argument replaces it.
-    if (!matriz.setNome(nome) && argc < 3)
+    if (!matriz.setNome(nome) && !primeiroRaio)
         falha(std::string("o nome '") + nome + "' indica um primeiro raio fora da faixa de 0 a 1999");
-    if (argc == 3) {
-        switch (matriz.setRaioInicial(argv[2])) {
-        case 1: falha(std::string("primeiro raio invalido '") + argv[2] + "': use apenas digitos, '.' e '-'");
-        case 2: falha(std::string("primeiro raio '") + argv[2] + "' fora da faixa de 0 a 1999");
+    if (primeiroRaio) {
+        switch (matriz.setRaioInicial(primeiroRaio)) {
+        case 1: falha(std::string("primeiro raio invalido '") + primeiroRaio + "': use apenas digitos, '.' e '-'");
+        case 2: falha(std::string("primeiro raio '") + primeiroRaio + "' fora da faixa de 0 a 1999");
         default: break;
         }
     }

@@ -451,6 +451,47 @@ ResultadoLeitura Matriz::leVarredura(std::istream& entrada) {
     return ResultadoLeitura::OK;
 }
 
+// ------------------------------------------------------------- other formats
+
+void Matriz::carregaTabela(const std::vector<float>& valores, unsigned inicial, unsigned final) {
+    for (int a = 0; a < N_AZIMUTES; ++a)
+        for (int g = 0; g < N_RAIOS; ++g) {
+            const std::size_t k = static_cast<std::size_t>(a) * N_RAIOS + g;
+            tabela[a][g] = k < valores.size() ? valores[k] : VALOR_NAO_LIDO;
+        }
+    raioInicial = raioMinimo = std::min<unsigned>(inicial, N_RAIOS - 1);
+    raioFinal = std::min<unsigned>(std::max(final, raioInicial), N_RAIOS - 1);
+    raioMaximo = raioFinal + 1;
+    anguloMinimo = 0;
+    anguloMaximo = N_AZIMUTES;
+    subMatriz2();
+    subMatriz4();
+    subMatriz16();
+}
+
+namespace {
+bool digitos(const std::string& s, std::size_t n) {
+    if (s.size() < n) return false;
+    for (std::size_t k = 0; k < n; ++k)
+        if (s[k] < '0' || s[k] > '9') return false;
+    return true;
+}
+} // namespace
+
+void Matriz::setOrigem(const char* arquivo, const std::string& d, const std::string& h, const std::string& s) {
+    nome = arquivo;
+    std::memset(local, 0, sizeof local);
+    if (digitos(d, 8)) {
+        preencheDoisCaracteres(data[0], d.c_str() + 6);
+        preencheDoisCaracteres(data[1], d.c_str() + 4);
+        preencheDoisCaracteres(data[2], d.c_str() + 2);
+    }
+    if (digitos(h, 6))
+        for (int k = 0; k < 3; ++k) preencheDoisCaracteres(hora[k], h.c_str() + 2 * k);
+    sitio = s;
+    outroFormato = true;
+}
+
 // -------------------------------------------------------------- reduced tables
 
 namespace {

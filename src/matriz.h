@@ -147,6 +147,19 @@ public:
     void subMatriz4();
     void subMatriz16();
 
+    // A scan read from another format: `valores` holds 360 rows of 2000
+    // gates, row after row, with data in gates raioInicial..raioFinal;
+    // builds the reduced tables.
+    void carregaTabela(const std::vector<float>& valores, unsigned raioInicial, unsigned raioFinal);
+    // The file (pointer kept, no copy), date "AAAAMMDD", time "HHMMSS" and
+    // site name of a scan read from another format; the site code is left
+    // empty (no map). Malformed dates and times leave "00" fields.
+    void setOrigem(const char* arquivo, const std::string& data, const std::string& hora, const std::string& sitio);
+    // Name of the site a format other than the text scan gives (else empty).
+    const std::string& getSitio() const { return sitio; }
+    // Time zone of the date and time: "BRT" for text scans, "UTC" for other formats.
+    const char* getFuso() const { return outroFormato ? "UTC" : "BRT"; }
+
     // Keeps the pointer (no copy) and fills site, date, time and first gate.
     // Returns false when the name implies a first gate outside 0..1999.
     bool setNome(const char* name);
@@ -187,6 +200,8 @@ private:
     unsigned raioInicial;
     unsigned raioFinal;
     AvisosDaLeitura avisos;
+    std::string sitio;
+    bool outroFormato = false; // read by another reader than the text one
 };
 
 #endif

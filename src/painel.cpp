@@ -106,8 +106,8 @@ void desenhaQuadroDoPainel() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glColor3f(1, 1, 1);
     escreveEm(-0.55f, 0.5f, textoHora(matriz.getHora(), matriz.getMinuto(), matriz.getSegundo()).c_str(), 3);
-    escreveEm(-0.90625f, 0.45f, textoData(matriz.getDia(), matriz.getMes(), matriz.getAno()).c_str(), 2);
-    escreveEm(-0.96f, 0.4f, textoLocal(matriz.getLocal()), 1);
+    escreveEm(-0.90625f, 0.45f, textoData(matriz.getDia(), matriz.getMes(), matriz.getAno(), matriz.getFuso()).c_str(), 2);
+    escreveEm(-0.96f, 0.4f, textoLocalDaVarredura(matriz.getLocal(), matriz.getSitio()).c_str(), 1);
     escreveEm(-0.95f, 0.95f, textoQualidade(qualidadeImagem));
     escreveEm(-0.95f, 0.9f, textoUnidades(unidadeMedidas));
     escreveEm(-0.95f, 0.85f, textoCores(coresSuave));

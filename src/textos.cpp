@@ -34,7 +34,7 @@ std::string textoHora(const char* hora, const char* minuto, const char* segundo)
     return std::string(hora) + ":" + minuto + ":" + segundo;
 }
 
-std::string textoData(const char* dia, const char* mes, const char* ano) {
+std::string textoData(const char* dia, const char* mes, const char* ano, const char* fuso) {
     static const char* const MESES[] = {"---", "JAN", "FEV", "MAR", "ABR", "MAI", "JUN",
                                         "JUL", "AGO", "SET", "OUT", "NOV", "DEZ"};
     std::string texto = dia;
@@ -45,7 +45,7 @@ std::string textoData(const char* dia, const char* mes, const char* ano) {
     }
     if (std::string(dia) == "00") texto += "00";
     else texto += ano[0] > '5' ? "19" : "20";
-    return texto + ano + " BRT";
+    return texto + ano + " " + fuso;
 }
 
 const char* textoLocal(const char* local) {
@@ -54,6 +54,10 @@ const char* textoLocal(const char* local) {
     case BRU: return "Local: Bauru";
     default: return "Local: Desconhecido";
     }
+}
+
+std::string textoLocalDaVarredura(const char* codigo, const std::string& sitio) {
+    return sitio.empty() ? textoLocal(codigo) : "Local: " + sitio;
 }
 
 const char* textoQualidade(qualidade q) {

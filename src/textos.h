@@ -12,9 +12,12 @@ std::string textoPosicao(float raioKm, unsigned azimute, float intensidade, medi
 
 // ---- side panel
 std::string textoHora(const char* hora, const char* minuto, const char* segundo);
-// Day, month name, four-digit year and " BRT" ("00 --- 0000 BRT" without a date).
-std::string textoData(const char* dia, const char* mes, const char* ano);
+// Day, month name, four-digit year and the time zone ("00 --- 0000 BRT"
+// without a date): text scans are in Brasilia time, other formats in UTC.
+std::string textoData(const char* dia, const char* mes, const char* ano, const char* fuso = "BRT");
 const char* textoLocal(const char* local);
+// "Local: <site>" for a site named by the file (other formats), else textoLocal of the code.
+std::string textoLocalDaVarredura(const char* codigo, const std::string& sitio);
 const char* textoQualidade(qualidade q);
 const char* textoUnidades(medidas u);
 const char* textoCores(int modo);

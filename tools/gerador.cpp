@@ -11,6 +11,7 @@
 //   --cheia            worst case: every cell holds a value >= -12.5 dBZ
 //   --site XXX         three-letter site code, written in the preamble only
 //   --help             prints this help
+//   --odim ARQUIVO ... writes an ODIM_H5 polar volume instead (gerador --odim x --help)
 //
 // The scene: ground clutter near the radar, patchy clear-air echo, two or
 // three convective cells, a curved squall line with a trailing stratiform
@@ -29,6 +30,8 @@
 #include <cstring>
 #include <string>
 #include <vector>
+
+#include "gerador_odim.h"
 
 #ifdef __clang__
 // Fused multiply-add would change the last bits on some targets.
@@ -373,7 +376,9 @@ void escreve_valor(std::string& saida, double v) {
     saida += (meios % 2) ? ".5" : ".0";
 }
 
-std::string gera(const Opcoes& op) {
+// The scene's dBZ at every azimuth (0..359) and gate [primeiro, raios),
+// azimuth after azimuth; SEM_ECO where the radar sees nothing.
+std::vector<double> valores_da_cena(const Opcoes& op) {
     Cena cena = monta_cena(op.semente);
     const uint64_t k = cena.chave;
     const int n = op.raios - op.primeiro;
@@ -386,17 +391,11 @@ std::string gera(const Opcoes& op) {
         altura.push_back(altura_feixe(r));
     }
 
-    std::string s;
-    s.reserve(static_cast<size_t>(360) * (static_cast<size_t>(n) * 5 + 32) + 256);
-    s += "Radar " + op.site + " (sintetico) refletividade dBZ, elevacao 0.3 graus, 360 azimutes\n";
-    s += "gerado por tools/gerador, semente " + std::to_string(op.semente) + ", raios " +
-         std::to_string(op.primeiro) + " a " + std::to_string(op.raios - 1) + " x 250 m" +
-         (op.cheia ? ", cheia" : "") + "\n";
-
+    std::vector<double> valores;
+    valores.reserve(static_cast<size_t>(360) * static_cast<size_t>(n));
     for (int az = 0; az < 360; ++az) {
         double rad = az * (PI / 180.0);
         double sa = seno(rad), ca = cosseno(rad);
-        s += "# Az: " + std::to_string(az) + " graus elev 0.3\n";
         for (int g = op.primeiro; g < op.raios; ++g) {
             double r = g * KM_POR_RAIO;
             double x = r * sa, y = r * ca;
@@ -450,7 +449,26 @@ std::string gera(const Opcoes& op) {
                 if (val > SEM_ECO) val = limita(val, -31.5, 65.0);
             }
 
-            if (g > op.primeiro) s += ' ';
+            valores.push_back(val);
+        }
+    }
+    return valores;
+}
+
+std::string gera(const Opcoes& op) {
+    const std::vector<double> valores = valores_da_cena(op);
+    const int n = op.raios - op.primeiro;
+    std::string s;
+    s.reserve(static_cast<size_t>(360) * (static_cast<size_t>(n) * 5 + 32) + 256);
+    s += "Radar " + op.site + " (sintetico) refletividade dBZ, elevacao 0.3 graus, 360 azimutes\n";
+    s += "gerado por tools/gerador, semente " + std::to_string(op.semente) + ", raios " +
+         std::to_string(op.primeiro) + " a " + std::to_string(op.raios - 1) + " x 250 m" +
+         (op.cheia ? ", cheia" : "") + "\n";
+    for (int az = 0; az < 360; ++az) {
+        s += "# Az: " + std::to_string(az) + " graus elev 0.3\n";
+        for (int g = 0; g < n; ++g) {
+            const double val = valores[static_cast<size_t>(az) * static_cast<size_t>(n) + static_cast<size_t>(g)];
+            if (g > 0) s += ' ';
             if (val <= SEM_ECO) s += "--.-";
             else escreve_valor(s, val);
         }
@@ -469,7 +487,8 @@ void ajuda(FILE* f) {
         "                     cada azimute tem N - G valores\n"
         "  --cheia            pior caso: todas as celulas com valor >= -12.5 dBZ\n"
         "  --site XXX         codigo de tres letras do radar, so no cabecalho (padrao BRU)\n"
-        "  --help             mostra esta ajuda\n",
+        "  --help             mostra esta ajuda\n"
+        "  --odim ARQUIVO     grava um volume ODIM_H5 (veja gerador --odim x --help)\n",
         f);
 }
 
@@ -487,6 +506,17 @@ bool le_inteiro(const char* txt, uint64_t maximo, uint64_t& out) {
 
 int main(int argc, char** argv) {
     Opcoes op;
+    for (int i = 1; i < argc; ++i)
+        if (!std::strcmp(argv[i], "--odim")) {
+            for (int j = 1; j + 1 < argc; ++j) {
+                uint64_t v = 0;
+                if (!std::strcmp(argv[j], "--semente") && le_inteiro(argv[j + 1], UINT64_MAX, v)) op.semente = v;
+            }
+            for (int j = 1; j < argc; ++j) op.cheia = op.cheia || !std::strcmp(argv[j], "--cheia");
+            op.primeiro = 0;
+            op.raios = MAX_RAIOS;
+            return principalOdim(argc, argv, [&op] { return valores_da_cena(op); });
+        }
     for (int i = 1; i < argc; ++i) {
         const char* a = argv[i];
         const char* prox = (i + 1 < argc) ? argv[i + 1] : nullptr;

@@ -1,0 +1,343 @@
+// gerador --odim: writes a synthetic ODIM_H5 polar volume (HDF5) with the
+// geometry, conversion and attribute forms asked for, holding the synthetic
+// scene or single echoes put at known azimuths and ranges.
+
+#include "gerador_odim.h"
+
+#include <hdf5.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Eco {
+    double azimute, km, dbz;
+};
+
+struct OpcoesOdim {
+    std::string arquivo;
+    std::string objeto = "PVOL";
+    std::string versao = "H5rad 2.2"; // empty: no version attribute
+    std::string quantidade = "DBZH";
+    std::string origem = "WMO:00000,NOD:xxsin,PLC:Sintetico";
+    int elevacoes = 1;
+    long nrays = 360, nbins = 0; // 0: as many bins as 500 km need
+    double rscale = 250, rstart = 0, astart = 0;
+    double ganho = 0.5, deslocamento = -32, nodata = 255, undetect = 0;
+    bool startaz = false, vetores = false, textosVariaveis = false, u16 = false;
+    bool cortado = false, naoOdim = false, outraQuantidade = false;
+    std::vector<Eco> ecos;
+};
+
+void ajuda(FILE* f) {
+    std::fputs(
+        "Uso: gerador --odim ARQUIVO [opcoes] (e --semente, --cheia da cena)\n"
+        "Grava um volume polar ODIM_H5 sintetico: a cena, ou so os ecos de --eco.\n"
+        "  --objeto X           /what/object (PVOL, SCAN, COMP...; padrao PVOL)\n"
+        "  --elevacoes N        varreduras (padrao 1), gravadas da mais alta a mais baixa\n"
+        "  --nrays N            raios por varredura (padrao 360)\n"
+        "  --nbins N            celulas por raio (padrao: as que cobrem 500 km)\n"
+        "  --rscale M           metros por celula (padrao 250)\n"
+        "  --rstart X           inicio da primeira celula, na unidade da versao (padrao 0)\n"
+        "  --versao V           /what/version (padrao 'H5rad 2.2'; 'nenhuma' omite)\n"
+        "  --ganho G --deslocamento O --nodata V --undetect V   conversao (0.5, -32, 255, 0)\n"
+        "  --astart A           how/astart (padrao 0; omitido quando 0)\n"
+        "  --startaz            how/startazA e stopazA por raio\n"
+        "  --vetores            atributos como vetores de um elemento\n"
+        "  --textos-variaveis   textos de tamanho variavel\n"
+        "  --u16                valores brutos de 16 bits\n"
+        "  --quantidade Q       grandeza (padrao DBZH); --outra-quantidade poe VRADH antes\n"
+        "  --eco AZ,KM,DBZ      um eco no azimute AZ (graus) e alcance KM; repetivel\n"
+        "  --origem S           /what/source\n"
+        "  --cortado            corta o arquivo gravado pela metade\n"
+        "  --nao-odim           HDF5 sem /what\n",
+        f);
+}
+
+// ------------------------------------------------------------------ attributes
+
+hid_t espacoDeUm(const OpcoesOdim& op) {
+    if (!op.vetores) return H5Screate(H5S_SCALAR);
+    const hsize_t um = 1;
+    return H5Screate_simple(1, &um, nullptr);
+}
+
+void atributoNumero(hid_t obj, const char* nome, double valor, const OpcoesOdim& op, bool inteiro = false) {
+    const hid_t espaco = espacoDeUm(op);
+    const hid_t a = H5Acreate2(obj, nome, inteiro ? H5T_STD_I64LE : H5T_IEEE_F64LE, espaco, H5P_DEFAULT, H5P_DEFAULT);
+    if (inteiro) {
+        const long long v = static_cast<long long>(valor);
+        H5Awrite(a, H5T_NATIVE_LLONG, &v);
+    } else {
+        H5Awrite(a, H5T_NATIVE_DOUBLE, &valor);
+    }
+    H5Aclose(a);
+    H5Sclose(espaco);
+}
+
+void atributoNumeros(hid_t obj, const char* nome, const std::vector<double>& valores) {
+    const hsize_t n = valores.size();
+    const hid_t espaco = H5Screate_simple(1, &n, nullptr);
+    const hid_t a = H5Acreate2(obj, nome, H5T_IEEE_F64LE, espaco, H5P_DEFAULT, H5P_DEFAULT);
+    H5Awrite(a, H5T_NATIVE_DOUBLE, valores.data());
+    H5Aclose(a);
+    H5Sclose(espaco);
+}
+
+void atributoTexto(hid_t obj, const char* nome, const std::string& texto, const OpcoesOdim& op) {
+    const hid_t tipo = H5Tcopy(H5T_C_S1);
+    const hid_t espaco = espacoDeUm(op);
+    if (op.textosVariaveis) {
+        H5Tset_size(tipo, H5T_VARIABLE);
+        const hid_t a = H5Acreate2(obj, nome, tipo, espaco, H5P_DEFAULT, H5P_DEFAULT);
+        const char* p = texto.c_str();
+        H5Awrite(a, tipo, &p);
+        H5Aclose(a);
+    } else {
+        H5Tset_size(tipo, texto.size() + 1);
+        H5Tset_strpad(tipo, H5T_STR_NULLTERM);
+        const hid_t a = H5Acreate2(obj, nome, tipo, espaco, H5P_DEFAULT, H5P_DEFAULT);
+        H5Awrite(a, tipo, texto.c_str());
+        H5Aclose(a);
+    }
+    H5Sclose(espaco);
+    H5Tclose(tipo);
+}
+
+hid_t grupo(hid_t pai, const std::string& nome) { return H5Gcreate2(pai, nome.c_str(), H5P_DEFAULT, H5P_DEFAULT, H5P_DEFAULT); }
+
+// ---------------------------------------------------------------------- sweeps
+
+// Span of ray k as the file states it, degrees.
+double inicioDoRaio(const OpcoesOdim& op, long k) { return op.astart + 360.0 * k / op.nrays; }
+
+bool contemAzimute(double inicio, double largura, double az) {
+    const double d = std::fmod(std::fmod(az - inicio, 360.0) + 360.0, 360.0);
+    return d < largura;
+}
+
+// Raw value of a physical one (rounded, held in the type's range).
+double bruto(const OpcoesOdim& op, double fisico) {
+    const double r = std::floor((fisico - op.deslocamento) / op.ganho + 0.5);
+    const double maximo = op.u16 ? 65535 : 255;
+    return r < 0 ? 0 : r > maximo ? maximo : r;
+}
+
+// nrays x nbins raw values: the echoes alone, or the scene sampled at each
+// bin's centre.
+std::vector<double> brutos(const OpcoesOdim& op, const std::vector<double>& cena, double fatorRstart) {
+    std::vector<double> v(static_cast<size_t>(op.nrays * op.nbins), op.undetect);
+    const double largura = 360.0 / op.nrays;
+    const double inicioM = op.rstart * fatorRstart;
+    for (long k = 0; k < op.nrays; ++k) {
+        const double inicio = inicioDoRaio(op, k);
+        for (long b = 0; b < op.nbins; ++b) {
+            double& x = v[static_cast<size_t>(k * op.nbins + b)];
+            const double de = (inicioM + b * op.rscale) / 1000, ate = de + op.rscale / 1000;
+            if (!op.ecos.empty()) {
+                for (const Eco& e : op.ecos)
+                    if (contemAzimute(inicio, largura, e.azimute) && e.km >= de && e.km < ate) x = bruto(op, e.dbz);
+                continue;
+            }
+            const long linha = static_cast<long>(std::floor(inicio + largura / 2 + 0.5)) % 360;
+            const long g = static_cast<long>(std::floor((de + ate) / 2 / 0.25));
+            if (g < 0 || g >= 2000) continue;
+            const double val = cena[static_cast<size_t>(((linha % 360) + 360) % 360) * 2000 + static_cast<size_t>(g)];
+            if (val > -999) x = bruto(op, val);
+        }
+    }
+    return v;
+}
+
+void escreveVarredura(hid_t arquivo, int n, double elevacao, const OpcoesOdim& op, const std::vector<double>& cena,
+                      double fatorRstart) {
+    const hid_t conjunto = grupo(arquivo, "dataset" + std::to_string(n));
+    const hid_t onde = grupo(conjunto, "where");
+    atributoNumero(onde, "elangle", elevacao, op);
+    atributoNumero(onde, "nbins", static_cast<double>(op.nbins), op, true);
+    atributoNumero(onde, "nrays", static_cast<double>(op.nrays), op, true);
+    atributoNumero(onde, "rscale", op.rscale, op);
+    atributoNumero(onde, "rstart", op.rstart, op);
+    atributoNumero(onde, "a1gate", 0, op, true);
+    H5Gclose(onde);
+    const hid_t oQue = grupo(conjunto, "what");
+    atributoTexto(oQue, "product", "SCAN", op);
+    atributoTexto(oQue, "startdate", "20240102", op);
+    atributoTexto(oQue, "starttime", "030405", op);
+    H5Gclose(oQue);
+    if (op.startaz || op.astart != 0) {
+        const hid_t como = grupo(conjunto, "how");
+        if (op.startaz) {
+            std::vector<double> inicios, fins;
+            for (long k = 0; k < op.nrays; ++k) {
+                inicios.push_back(std::fmod(inicioDoRaio(op, k) + 360, 360));
+                fins.push_back(std::fmod(inicioDoRaio(op, k + 1) + 360, 360));
+            }
+            atributoNumeros(como, "startazA", inicios);
+            atributoNumeros(como, "stopazA", fins);
+        } else {
+            atributoNumero(como, "astart", op.astart, op);
+        }
+        H5Gclose(como);
+    }
+    int m = 1;
+    if (op.outraQuantidade) { // a velocity field first, so the choice must look past it
+        OpcoesOdim outra = op;
+        outra.quantidade = "VRADH";
+        outra.ecos = {{0, 0, 0}};
+        const hid_t dado = grupo(conjunto, "data" + std::to_string(m++));
+        const hid_t oQueDoDado = grupo(dado, "what");
+        atributoTexto(oQueDoDado, "quantity", "VRADH", op);
+        H5Gclose(oQueDoDado);
+        const hsize_t dims[2] = {static_cast<hsize_t>(op.nrays), static_cast<hsize_t>(op.nbins)};
+        const hid_t espaco = H5Screate_simple(2, dims, nullptr);
+        std::vector<unsigned char> zeros(static_cast<size_t>(op.nrays * op.nbins), 200);
+        const hid_t d = H5Dcreate2(dado, "data", H5T_STD_U8LE, espaco, H5P_DEFAULT, H5P_DEFAULT, H5P_DEFAULT);
+        H5Dwrite(d, H5T_NATIVE_UCHAR, H5S_ALL, H5S_ALL, H5P_DEFAULT, zeros.data());
+        H5Dclose(d);
+        H5Sclose(espaco);
+        H5Gclose(dado);
+    }
+    const hid_t dado = grupo(conjunto, "data" + std::to_string(m));
+    const hid_t oQueDoDado = grupo(dado, "what");
+    atributoTexto(oQueDoDado, "quantity", op.quantidade, op);
+    atributoNumero(oQueDoDado, "gain", op.ganho, op);
+    atributoNumero(oQueDoDado, "offset", op.deslocamento, op);
+    atributoNumero(oQueDoDado, "nodata", op.nodata, op);
+    atributoNumero(oQueDoDado, "undetect", op.undetect, op);
+    H5Gclose(oQueDoDado);
+    const hsize_t dims[2] = {static_cast<hsize_t>(op.nrays), static_cast<hsize_t>(op.nbins)};
+    const hid_t espaco = H5Screate_simple(2, dims, nullptr);
+    const std::vector<double> v = brutos(op, cena, fatorRstart);
+    const hid_t d = H5Dcreate2(dado, "data", op.u16 ? H5T_STD_U16LE : H5T_STD_U8LE, espaco, H5P_DEFAULT,
+                               H5P_DEFAULT, H5P_DEFAULT);
+    H5Dwrite(d, H5T_NATIVE_DOUBLE, H5S_ALL, H5S_ALL, H5P_DEFAULT, v.data());
+    H5Dclose(d);
+    H5Sclose(espaco);
+    H5Gclose(dado);
+    H5Gclose(conjunto);
+}
+
+// ODIM up to 2.3 states rstart in km, from 2.4 in metres (no version: km).
+double fatorDoRstart(const std::string& versao) {
+    int maior = 0, menor = 0;
+    if (std::sscanf(versao.c_str(), "H5rad %d.%d", &maior, &menor) == 2 && (maior > 2 || (maior == 2 && menor >= 4)))
+        return 1;
+    return 1000;
+}
+
+int grava(const OpcoesOdim& op, const std::vector<double>& cena) {
+    const hid_t arquivo = H5Fcreate(op.arquivo.c_str(), H5F_ACC_TRUNC, H5P_DEFAULT, H5P_DEFAULT);
+    if (arquivo < 0) {
+        std::fprintf(stderr, "gerador: nao foi possivel criar '%s'\n", op.arquivo.c_str());
+        return 1;
+    }
+    if (!op.naoOdim) {
+        atributoTexto(arquivo, "Conventions", "ODIM_H5/V2_2", op);
+        const hid_t oQue = grupo(arquivo, "what");
+        atributoTexto(oQue, "object", op.objeto, op);
+        if (!op.versao.empty()) atributoTexto(oQue, "version", op.versao, op);
+        atributoTexto(oQue, "date", "20240102", op);
+        atributoTexto(oQue, "time", "030400", op);
+        atributoTexto(oQue, "source", op.origem, op);
+        H5Gclose(oQue);
+    }
+    const double fator = fatorDoRstart(op.versao);
+    for (int n = 1; n <= op.elevacoes; ++n) escreveVarredura(arquivo, n, 0.5 + 1.0 * (op.elevacoes - n), op, cena, fator);
+    H5Fclose(arquivo);
+    if (op.cortado) {
+        FILE* f = std::fopen(op.arquivo.c_str(), "rb");
+        long tamanho = 0;
+        if (f && std::fseek(f, 0, SEEK_END) == 0) tamanho = std::ftell(f);
+        if (f) std::fclose(f);
+        if (truncate(op.arquivo.c_str(), tamanho / 2) != 0) return 1;
+    }
+    return 0;
+}
+
+bool numero(const char* txt, double& v) {
+    if (!txt) return false;
+    char* fim = nullptr;
+    v = std::strtod(txt, &fim);
+    return fim != txt && *fim == '\0' && std::isfinite(v);
+}
+
+} // namespace
+
+int principalOdim(int argc, char** argv, const std::function<std::vector<double>()>& cena) {
+    OpcoesOdim op;
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        const char* prox = i + 1 < argc ? argv[i + 1] : nullptr;
+        double v = 0;
+        auto valor = [&](double& destino) {
+            if (!numero(prox, v)) {
+                std::fprintf(stderr, "gerador: %s precisa de um numero\n", a.c_str());
+                std::exit(2);
+            }
+            destino = v;
+            ++i;
+        };
+        auto texto = [&](std::string& destino) {
+            if (!prox) {
+                std::fprintf(stderr, "gerador: %s precisa de um valor\n", a.c_str());
+                std::exit(2);
+            }
+            destino = prox;
+            ++i;
+        };
+        double n = 0;
+        if (a == "--odim") texto(op.arquivo);
+        else if (a == "--help") return ajuda(stdout), 0;
+        else if (a == "--objeto") texto(op.objeto);
+        else if (a == "--versao") texto(op.versao), op.versao = op.versao == "nenhuma" ? "" : op.versao;
+        else if (a == "--quantidade") texto(op.quantidade);
+        else if (a == "--origem") texto(op.origem);
+        else if (a == "--elevacoes") valor(n), op.elevacoes = static_cast<int>(n);
+        else if (a == "--nrays") valor(n), op.nrays = static_cast<long>(n);
+        else if (a == "--nbins") valor(n), op.nbins = static_cast<long>(n);
+        else if (a == "--rscale") valor(op.rscale);
+        else if (a == "--rstart") valor(op.rstart);
+        else if (a == "--astart") valor(op.astart);
+        else if (a == "--ganho") valor(op.ganho);
+        else if (a == "--deslocamento") valor(op.deslocamento);
+        else if (a == "--nodata") valor(op.nodata);
+        else if (a == "--undetect") valor(op.undetect);
+        else if (a == "--startaz") op.startaz = true;
+        else if (a == "--vetores") op.vetores = true;
+        else if (a == "--textos-variaveis") op.textosVariaveis = true;
+        else if (a == "--u16") op.u16 = true;
+        else if (a == "--cortado") op.cortado = true;
+        else if (a == "--nao-odim") op.naoOdim = true;
+        else if (a == "--outra-quantidade") op.outraQuantidade = true;
+        else if (a == "--eco") {
+            Eco e{};
+            if (!prox || std::sscanf(prox, "%lf,%lf,%lf", &e.azimute, &e.km, &e.dbz) != 3) {
+                std::fprintf(stderr, "gerador: --eco precisa de AZ,KM,DBZ\n");
+                return 2;
+            }
+            op.ecos.push_back(e);
+            ++i;
+        } else if (a == "--semente" || a == "--cheia") {
+            i += a == "--semente"; // the scene's options, read by the caller
+        } else {
+            std::fprintf(stderr, "gerador: opcao desconhecida: %s\n", a.c_str());
+            ajuda(stderr);
+            return 2;
+        }
+    }
+    if (op.arquivo.empty() || op.elevacoes < 1 || op.elevacoes > 100 || op.nrays < 1 || op.nrays > 100000 ||
+        op.nbins < 0 || op.nbins > 100000 || !(op.rscale > 0) || !(op.ganho != 0)) {
+        std::fprintf(stderr, "gerador: opcoes ODIM fora da faixa\n");
+        return 2;
+    }
+    if (op.nbins == 0) op.nbins = static_cast<long>(std::ceil(500000 / op.rscale));
+    H5Eset_auto2(H5E_DEFAULT, nullptr, nullptr);
+    return grava(op, op.ecos.empty() ? cena() : std::vector<double>());
+}
