@@ -40,7 +40,8 @@ void ajuda(FILE* f) {
         "Uso: gerador --odim ARQUIVO [opcoes] (e --semente, --cheia da cena)\n"
         "Grava um volume polar ODIM_H5 sintetico: a cena, ou so os ecos de --eco.\n"
         "  --objeto X           /what/object (PVOL, SCAN, COMP...; padrao PVOL)\n"
-        "  --elevacoes N        varreduras (padrao 1), gravadas da mais alta a mais baixa\n"
+        "  --elevacoes N        varreduras (padrao 1) a 0.5, 1.5... graus, gravadas da mais\n"
+        "                       alta a mais baixa; os ecos sobem 10 dBZ a cada elevacao\n"
         "  --nrays N            raios por varredura (padrao 360)\n"
         "  --nbins N            celulas por raio (padrao: as que cobrem 500 km)\n"
         "  --rscale M           metros por celula (padrao 250)\n"
@@ -131,7 +132,7 @@ double bruto(const OpcoesOdim& op, double fisico) {
 
 // nrays x nbins raw values: the echoes alone, or the scene sampled at each
 // bin's centre.
-std::vector<double> brutos(const OpcoesOdim& op, const std::vector<double>& cena, double fatorRstart) {
+std::vector<double> brutos(const OpcoesOdim& op, const std::vector<double>& cena, double fatorRstart, int degrau) {
     std::vector<double> v(static_cast<size_t>(op.nrays * op.nbins), op.undetect);
     const double largura = 360.0 / op.nrays;
     const double inicioM = op.rstart * fatorRstart;
@@ -142,7 +143,8 @@ std::vector<double> brutos(const OpcoesOdim& op, const std::vector<double>& cena
             const double de = (inicioM + b * op.rscale) / 1000, ate = de + op.rscale / 1000;
             if (!op.ecos.empty()) {
                 for (const Eco& e : op.ecos)
-                    if (contemAzimute(inicio, largura, e.azimute) && e.km >= de && e.km < ate) x = bruto(op, e.dbz);
+                    if (contemAzimute(inicio, largura, e.azimute) && e.km >= de && e.km < ate)
+                        x = bruto(op, e.dbz + 10.0 * degrau);
                 continue;
             }
             const long linha = static_cast<long>(std::floor(inicio + largura / 2 + 0.5)) % 360;
@@ -155,8 +157,11 @@ std::vector<double> brutos(const OpcoesOdim& op, const std::vector<double>& cena
     return v;
 }
 
-void escreveVarredura(hid_t arquivo, int n, double elevacao, const OpcoesOdim& op, const std::vector<double>& cena,
+// Sweep n of the file; `degrau` is its rank from the lowest (0), which
+// raises its echoes by 10 dBZ a step so a test can tell the sweeps apart.
+void escreveVarredura(hid_t arquivo, int n, int degrau, const OpcoesOdim& op, const std::vector<double>& cena,
                       double fatorRstart) {
+    const double elevacao = 0.5 + degrau;
     const hid_t conjunto = grupo(arquivo, "dataset" + std::to_string(n));
     const hid_t onde = grupo(conjunto, "where");
     atributoNumero(onde, "elangle", elevacao, op);
@@ -214,7 +219,7 @@ void escreveVarredura(hid_t arquivo, int n, double elevacao, const OpcoesOdim& o
     H5Gclose(oQueDoDado);
     const hsize_t dims[2] = {static_cast<hsize_t>(op.nrays), static_cast<hsize_t>(op.nbins)};
     const hid_t espaco = H5Screate_simple(2, dims, nullptr);
-    const std::vector<double> v = brutos(op, cena, fatorRstart);
+    const std::vector<double> v = brutos(op, cena, fatorRstart, degrau);
     const hid_t d = H5Dcreate2(dado, "data", op.u16 ? H5T_STD_U16LE : H5T_STD_U8LE, espaco, H5P_DEFAULT,
                                H5P_DEFAULT, H5P_DEFAULT);
     H5Dwrite(d, H5T_NATIVE_DOUBLE, H5S_ALL, H5S_ALL, H5P_DEFAULT, v.data());
@@ -249,7 +254,7 @@ int grava(const OpcoesOdim& op, const std::vector<double>& cena) {
         H5Gclose(oQue);
     }
     const double fator = fatorDoRstart(op.versao);
-    for (int n = 1; n <= op.elevacoes; ++n) escreveVarredura(arquivo, n, 0.5 + 1.0 * (op.elevacoes - n), op, cena, fator);
+    for (int n = 1; n <= op.elevacoes; ++n) escreveVarredura(arquivo, n, op.elevacoes - n, op, cena, fator);
     H5Fclose(arquivo);
     if (op.cortado) {
         FILE* f = std::fopen(op.arquivo.c_str(), "rb");
