@@ -50,4 +50,29 @@ falha_de_partida "dados.dat"
 # A good scan and no display: one line of the viewer's own, status 1.
 cp "$FONTE/tests/data/minimo.dat" "$TMP/dados.dat"
 falha_de_partida "display ':vorlane-nenhum'" dados.dat
+
+# Options: help and version on stdout with status 0; misuse, one line and 1.
+(cd "$TMP" && "$VORLANE" --help) >"$TMP/out" || falha "--help: status $?"
+grep -q -- "--elevacao N" "$TMP/out" || falha "--help: $(cat "$TMP/out")"
+(cd "$TMP" && "$VORLANE" --version) >"$TMP/out" || falha "--version: status $?"
+grep -qx "vorlane [0-9.]*" "$TMP/out" || falha "--version: $(cat "$TMP/out")"
+falha_de_partida "opcao desconhecida '--nada'" --nada dados.dat
+falha_de_partida "'--elevacao' precisa de um valor" dados.dat --elevacao
+falha_de_partida "so para arquivos ODIM_H5" --elevacao 2 dados.dat
+cp "$TMP/dados.dat" "$TMP/-x.dat"
+falha_de_partida "display" -- -x.dat # a file named like an option, after --
+
+# ODIM_H5 files: the first gate comes from the file; what is not a polar
+# volume or scan, or a sweep not there, is refused before any window.
+"$GERADOR" --odim "$TMP/v.h5" --elevacoes 2 --eco 10,50,40
+"$GERADOR" --odim "$TMP/comp.h5" --objeto COMP --eco 10,50,40
+"$GERADOR" --odim "$TMP/cortado.h5" --eco 10,50,40 --cortado
+"$GERADOR" --odim "$TMP/outro.h5" --nao-odim --eco 10,50,40
+falha_de_partida "primeiro raio '4' nao vale" v.h5 4
+falha_de_partida "tem 2 elevacoes; --elevacao 3" --elevacao 3 v.h5
+falha_de_partida "nao tem 'ZDR'" v.h5 --quantidade ZDR
+falha_de_partida "objeto ODIM_H5 'COMP'" comp.h5
+falha_de_partida "cortado.h5" cortado.h5
+falha_de_partida "nao ODIM_H5" outro.h5
+falha_de_partida "display" --elevacao 2 --quantidade DBZH v.h5 # good up to the display
 echo ok

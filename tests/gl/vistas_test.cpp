@@ -7,6 +7,7 @@
 #include <cmath>
 #include <functional>
 #include <sstream>
+#include <string>
 
 #include "ambiente.h"
 #include "cidades.h"
@@ -15,6 +16,7 @@
 #include "glclass.h"
 #include "interacao.h"
 #include "matriz.h"
+#include "odim.h"
 #include "quadros.h"
 #include "selecoes.h"
 
@@ -461,4 +463,35 @@ TEST_F(Vistas, ArcosTracejadosPequenosEPerfilDe180Graus) {
     esperaTracejado(tracejado(-0.9, 0, 0.9, 0));
     escalaGlobal = 1e20f;
     renderiza();
+}
+
+// An ODIM_H5 echo (720 rays, 125 m bins) is drawn where it was measured and
+// the readout there names its azimuth, range and value.
+TEST_F(Vistas, EcoOdimDesenhadoOndeFoiMedido) {
+    char modelo[] = "/tmp/vorlane-odimXXXXXX";
+    ASSERT_NE(mkdtemp(modelo), nullptr);
+    const std::string arquivo = std::string(modelo) + "/eco.h5";
+    std::string eco; // 50 dBZ at azimuth 63.1 from 101 to 103 km
+    for (int k = 0; k <= 20; ++k) eco += " --eco 63.1," + std::to_string(101 + 0.1 * k) + ",50";
+    ASSERT_EQ(std::system((std::string(GERADOR) + " --odim " + arquivo + " --nrays 720 --rscale 125" + eco).c_str()), 0);
+    new (&matriz) Matriz();
+    std::string erro;
+    ASSERT_TRUE(leOdim(arquivo.c_str(), OpcoesOdim(), matriz, erro)) << erro;
+    invalidaQuadros();
+    renderiza();
+    const double r = 102.0 / 500; // scan frame
+    const int c = coluna(xPolar(r, 27)), l = linha(yPolar(r, 27));
+    CorAmostra cor;
+    corDoValor(50, COR_MEDIO, UsoDaCor::MAPA, cor);
+    EXPECT_TRUE(cores_proximas(pixelLido(c, l), {cor.b[0], cor.b[1], cor.b[2]}, 1)) << texto(pixelLido(c, l));
+    EXPECT_TRUE(cores_proximas(pixelLido(coluna(xPolar(r, 25)), linha(yPolar(r, 25))), {153, 153, 153}, 1));
+    int mx, my;
+    float xv, yv;
+    ASSERT_TRUE(pixelParaVista(c, l, 640, 640, mx, my, xv, yv));
+    atualizaLeitura(xv, yv);
+    EXPECT_EQ(Gazimute, 63u);
+    EXPECT_NEAR(Graio, 102, 0.8); // a pixel is 0.78 km
+    EXPECT_FLOAT_EQ(Gintensidade, 50);
+    std::system(("rm -rf '" + std::string(modelo) + "'").c_str());
+    carregaVarreduraDeTeste();
 }

@@ -1,0 +1,29 @@
+# An ODIM_H5 volume opens directly: an echo measured at azimuth 63 from 101
+# to 103 km is drawn there, the table placed on it exports its value, and
+# snapshots are named after the file.
+source "$(dirname "$0")/comum.sh"
+
+eco=()
+for k in $(seq 0 20); do eco+=(--eco "63.1,$((101 + k / 10)).$((k % 10)),50"); done
+"$GERADOR" --odim "$TMP/radar.h5" --elevacoes 2 --nrays 720 --rscale 125 "${eco[@]}"
+abre radar.h5
+P=$(espera_janela VORLANE)
+
+# 102 km at azimuth 63 (27 degrees from east) in the 640 x 640 full view;
+# 50 dBZ is the 32-colour palette's (255, 31, 0).
+read -r x y < <(awk 'BEGIN { a = 27 * atan2(0, -1) / 180; r = 102 / 500
+  printf "%d %d\n", (r * cos(a) + 1) * 320, (1 - r * sin(a)) * 320 }')
+no_eco() { captura "$P" "$TMP/disco.png"; [ "$(pixel "$TMP/disco.png" "$x" "$y")" = "255 31 0" ]; }
+ate_que no_eco || falha "o eco nao esta em $x,$y: $(pixel "$TMP/disco.png" "$x" "$y")"
+
+# "Valores Numericos", a click on the echo, "Como Texto": the table holds it.
+escolhe "$P" 320 320 1 3
+repete_ate clica "$P" "$x" "$y" -- difere_mais "$P" "$TMP/tabela.png" "$TMP/disco.png" 5000 || falha "sem tabela"
+repete_ate escolhe "$P" 320 320 3 1 -- grep -q "texto gravado em 'radar\." "$TMP/stdout" || falha "sem texto"
+exportado=$TMP/$(sed -n "s/^vorlane: texto gravado em '\(radar\.[^']*\)'$/\1/p" "$TMP/stdout")
+grep -q " 50 " "$exportado" || falha "o texto nao tem o eco: $(head -c 300 "$exportado")"
+
+repete_ate escolhe "$P" 320 320 3 0 2 -- gravou imagem radar.h5-0000.tif || falha "sem imagem: $(cat "$TMP/stdout")"
+[ "$(identify -format '%w %h' "$TMP/radar.h5-0000.tif")" = "640 640" ] || falha "imagem"
+[ ! -s "$TMP/stderr" ] || falha "stderr: $(cat "$TMP/stderr")"
+echo ok
