@@ -27,6 +27,7 @@
 #include "interacao.h"
 #include "janelas.h"
 #include "matriz.h"
+#include "odim.h"
 #include "menus.h"
 #include "quadros.h"
 #include "selecoes.h"
@@ -115,6 +116,16 @@ void carrega(const std::string& arquivo, const char* primeiroRaio) {
     matriz.setRaioInicial(primeiroRaio);
     matriz.Faz();
     invalidaQuadros(); // frames of the previous scan
+}
+
+void carregaOdim(const std::string& arquivo) {
+    new (&matriz) Matriz();
+    std::string erro;
+    if (!leOdim(arquivo.c_str(), OpcoesOdim(), matriz, erro)) {
+        std::fprintf(stderr, "vorlane_bench: %s\n", erro.c_str());
+        std::exit(1);
+    }
+    invalidaQuadros();
 }
 
 std::string gera(const char* gerador, const std::string& argumentos, const std::string& arquivo) {
@@ -258,6 +269,12 @@ int main(int argc, char** argv) {
     std::printf("\n%-34s %9s %9s %9s\n", "start-up (ms)", "median", "min", "max");
     const Medida partida = mede([&] { carrega(cheia, "0"); }, 9);
     imprimeLinha("read + reduce, full 360 x 2000", partida, nullptr);
+    // An ODIM_H5 volume of about 3.5 MB: ten sweeps of 360 rays x 1000 bins.
+    const std::string volume = dir + "/vorlane-bench-volume.h5";
+    gera(gerador, "--odim " + volume + " --semente 1 --elevacoes 10 --nbins 1000", "/dev/null");
+    const Medida odim = mede([&] { carregaOdim(volume); }, 9);
+    imprimeLinha("ODIM_H5 volume 3.5 MB, open + map", odim, nullptr);
+    std::remove(volume.c_str());
 
     carrega(real, "4");
     lugar = BRU;
