@@ -17,6 +17,12 @@ printf 'p\n# Az: 99999 graus\n 30.0\n' >az_grande.dat
 # Ray 100 missing, a word in every block, the last line cut off.
 perl -e 'print "p\n"; print "# Az: $_ graus\n 20.5 nan 30.0\n" for 0..99, 101..359; print " 1.0"' >girado.dat
 mkdir diretorio.dat
+# ODIM_H5: the signature then garbage; a volume cut short; one whose bins
+# reach beyond 500 km (huge nbins attribute and data); odd geometry.
+perl -e 'srand(2); print "\x89HDF\r\n\x1a\n", map { chr(int rand 256) } 1..100000' >assinatura.h5
+"$GERADOR" --odim cortado.h5 --elevacoes 3 --cortado
+"$GERADOR" --odim longe.h5 --nbins 20000 --rscale 50 --eco 10,900,40 --eco 20,100,40
+"$GERADOR" --odim estranho.h5 --nrays 7 --rscale 3000 --rstart -5 --ganho -1e300 --astart 1e300
 
 recusa() {
   set +e
@@ -55,8 +61,8 @@ aceita() {
   ate_que sem_janela VORLANE || true
 }
 
-for f in vazio.dat preambulo.dat lixo.dat linha10mb.dat diretorio.dat; do recusa "$f"; done
-for f in cem_mb.dat milhao.dat digitos.dat az_negativo.dat az_grande.dat; do aceita "$f"; done
+for f in vazio.dat preambulo.dat lixo.dat linha10mb.dat diretorio.dat assinatura.h5 cortado.h5; do recusa "$f"; done
+for f in cem_mb.dat milhao.dat digitos.dat az_negativo.dat az_grande.dat longe.h5 estranho.h5; do aceita "$f"; done
 aceita cem_mil_blocos.dat 1
 aceita girado.dat 3
 grep -q "linha 202 (azimute 101, esperado 100)" err || falha "girado.dat: $(cat err)"
