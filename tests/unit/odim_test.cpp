@@ -1,14 +1,21 @@
-// ODIM_H5 sweeps: the mapping of any geometry onto the table, on hand-made
-// sweeps.
+// ODIM_H5 sweeps: the mapping of any geometry onto the table (by hand-made
+// sweeps), the reader on generated files, and the command line's options.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <cmath>
+#include <cstdlib>
+#include <fstream>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "inicio.h"
 #include "mapeamento.h"
 #include "matriz.h"
+#include "odim.h"
 
 namespace {
 
@@ -142,4 +149,169 @@ TEST(Mapeamento, Valores) {
     const TabelaMapeada t = mapeiaVarredura(v);
     EXPECT_EQ(t.raioInicial, -1);
     for (float x : t.valores) ASSERT_FLOAT_EQ(x, NL);
+}
+
+namespace {
+
+// A generated file in a temporary directory, read into a fresh scan object.
+struct Leitura {
+    std::string dir, nome, erro;
+    std::unique_ptr<Matriz> m = std::make_unique<Matriz>();
+    bool ok = false;
+    ~Leitura() { std::system(("rm -rf '" + dir + "'").c_str()); }
+};
+
+// `argumentos` for the generator; empty: the HDF5 signature and garbage.
+std::unique_ptr<Leitura> geraELe(const std::string& argumentos, const OpcoesOdim& opcoes = {}) {
+    auto r = std::make_unique<Leitura>();
+    char modelo[] = "/tmp/vorlane-odimXXXXXX";
+    EXPECT_NE(mkdtemp(modelo), nullptr);
+    r->dir = modelo;
+    r->nome = r->dir + "/v.h5";
+    if (argumentos.empty()) {
+        std::ofstream(r->nome, std::ios::binary) << "\x89HDF\r\n\x1a\n" << std::string(4000, '\x55');
+    } else {
+        const std::string comando = std::string(GERADOR) + " --odim " + r->nome + " " + argumentos;
+        EXPECT_EQ(std::system(comando.c_str()), 0) << comando;
+    }
+    EXPECT_TRUE(comecaComoHdf5(r->nome.c_str()));
+    r->ok = leOdim(r->nome.c_str(), opcoes, *r->m, r->erro);
+    return r;
+}
+
+OpcoesOdim opcoes(long elevacao, const char* quantidade = "") {
+    OpcoesOdim o;
+    o.elevacao = elevacao;
+    o.quantidade = quantidade;
+    return o;
+}
+
+} // namespace
+
+// Each file holds one echo; it must show at its row and gate, its neighbour
+// cell (where a wrong unit, span or spacing would put it) has no echo.
+TEST(LeituraOdim, EcoNoLugar) {
+    struct Caso {
+        const char* argumentos;
+        long a, g;
+        float esperado;
+        long aVizinho, gVizinho;
+    };
+    const Caso casos[] = {
+        {"--eco 100.5,10.1,40", 100, 40, 40, 101, 40},
+        {"--u16 --ganho 0.01 --deslocamento -10 --eco 100.5,10.1,37.25", 100, 40, 37.25f, 100, 41},
+        {"--versao 'H5rad 2.2' --rstart 1 --eco 100.5,10.1,40", 100, 40, 40, 100, 36},
+        {"--versao 'H5rad 2.4' --rstart 1000 --eco 100.5,10.1,40", 100, 40, 40, 100, 41},
+        {"--versao nenhuma --rstart 1 --eco 100.5,10.1,40", 100, 40, 40, 100, 36},
+        {"--rscale 125 --eco 100.5,10.1,40", 100, 40, 40, 100, 41},
+        {"--rscale 500 --eco 100.5,10.1,40", 100, 41, 40, 100, 42},
+        {"--rscale 1000 --eco 100.5,10.1,40", 100, 43, 40, 100, 44},
+        {"--nrays 720 --eco 100.2,10.1,40", 100, 40, 40, 101, 40},
+        {"--nrays 400 --eco 100.2,10.1,40", 100, 40, 40, 101, 40},
+        {"--startaz --eco 100.5,10.1,40", 100, 40, 40, 99, 40},
+        {"--startaz --nrays 400 --eco 100.2,10.1,40", 100, 40, 40, 99, 40},
+        {"--astart -0.5 --eco 100.7,10.1,40", 101, 40, 40, 100, 40},
+        {"--astart -0.5 --nrays 720 --eco 100.4,10.1,40", 100, 40, 40, 101, 40},
+        {"--startaz --astart -0.5 --nrays 720 --eco 100.4,10.1,40", 100, 40, 40, 101, 40},
+        {"--vetores --eco 100.5,10.1,40", 100, 40, 40, 101, 40},
+        {"--textos-variaveis --eco 100.5,10.1,40", 100, 40, 40, 101, 40},
+        {"--nodata 0 --undetect 0 --eco 100.5,10.1,40", 100, 40, 40, 101, 40},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.argumentos);
+        auto r = geraELe(c.argumentos);
+        ASSERT_TRUE(r->ok) << r->erro;
+        const Matriz& m = *r->m;
+        EXPECT_NEAR(m.valorSeguro(c.a, c.g), c.esperado, 1e-4);
+        EXPECT_FLOAT_EQ(m.valorSeguro(c.aVizinho, c.gVizinho), SE);
+        // Date and time of /what, the site from the source's NOD.
+        EXPECT_EQ(std::string(m.getAno()) + m.getMes() + m.getDia() + m.getHora() + m.getMinuto() + m.getSegundo(),
+                  "240102030400");
+        EXPECT_EQ(m.getSitio(), "xxsin");
+        EXPECT_STREQ(m.getFuso(), "UTC");
+    }
+    auto r = geraELe("--versao 'H5rad 2.2' --rstart 1 --eco 100.5,10.1,40");
+    EXPECT_EQ(r->m->getRaioInicial(), 4u); // the first kilometre has no bins
+    EXPECT_EQ(r->m->getRaioFinal(), 1999u);
+}
+
+// The sweep and quantity chosen, or a one-line failure. The sweeps' echoes
+// rise 10 dBZ an elevation step; VRADH holds raw 200 everywhere.
+TEST(LeituraOdim, EscolhaEFalhas) {
+    struct Caso {
+        const char* argumentos; // nullptr: the HDF5 signature and garbage
+        OpcoesOdim opcoes;
+        float esperado;         // at the echo, when read
+        const char* trecho;     // else part of the message
+    };
+    const Caso casos[] = {
+        {"--elevacoes 3", opcoes(1), 20, nullptr},
+        {"--elevacoes 3", opcoes(2), 30, nullptr},
+        {"--elevacoes 3", opcoes(3), 40, nullptr},
+        {"--outra-quantidade", opcoes(1), 20, nullptr},
+        {"--outra-quantidade", opcoes(1, "VRADH"), 200, nullptr},
+        {"--quantidade TH", opcoes(1), 20, nullptr},
+        {"", opcoes(1, "ZDR"), 0, "'ZDR'"},
+        {"--quantidade VRADH", opcoes(1), 0, "DBZH, TH"},
+        {"--elevacoes 3", opcoes(4), 0, "--elevacao 4"},
+        {"", opcoes(0), 0, "--elevacao 0"},
+        {"--objeto COMP", opcoes(1), 0, "'COMP'"},
+        {"--cortado", opcoes(1), 0, "cortado"},
+        {"--nao-odim", opcoes(1), 0, "/what/object"},
+        {"--rstart 600", opcoes(1), 0, "500 km"},
+        {nullptr, opcoes(1), 0, "HDF5"},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.argumentos ? c.argumentos : "garbage");
+        auto r = geraELe(c.argumentos ? std::string(c.argumentos) + " --eco 100.5,10.1,20" : "", c.opcoes);
+        if (!c.trecho) {
+            ASSERT_TRUE(r->ok) << r->erro;
+            EXPECT_FLOAT_EQ(r->m->valorSeguro(100, 40), c.esperado);
+            continue;
+        }
+        EXPECT_FALSE(r->ok);
+        EXPECT_NE(r->erro.find(c.trecho), std::string::npos) << r->erro;
+        EXPECT_EQ(r->erro.find('\n'), std::string::npos) << r->erro;
+    }
+}
+
+TEST(LinhaDeComando, OpcoesEPosicionais) {
+    struct Caso {
+        std::vector<std::string> args;
+        std::vector<std::string> posicionais;
+        long elevacao;
+        std::string quantidade;
+        bool temOpcaoOdim;
+        LinhaDeComando::Acao acao;
+    };
+    using L = LinhaDeComando;
+    const Caso casos[] = {
+        {{}, {}, 1, "", false, L::ABRE},
+        {{"f", "-5"}, {"f", "-5"}, 1, "", false, L::ABRE},
+        {{"-.5", "f"}, {"-.5", "f"}, 1, "", false, L::ABRE},
+        {{"f", "--elevacao", "2"}, {"f"}, 2, "", true, L::ABRE},
+        {{"f", "-5", "--quantidade", "VRADH"}, {"f", "-5"}, 1, "VRADH", true, L::ABRE},
+        {{"--elevacao=3", "--quantidade=-5", "f"}, {"f"}, 3, "-5", true, L::ABRE},
+        {{"--", "-x"}, {"-x"}, 1, "", false, L::ABRE},
+        {{"--elevacao", "2", "--", "--quantidade", "-7"}, {"--quantidade", "-7"}, 2, "", true, L::ABRE},
+        {{"f", "--help"}, {}, 1, "", false, L::AJUDA},
+        {{"--version", "f"}, {}, 1, "", false, L::VERSAO},
+    };
+    for (const Caso& c : casos) {
+        std::vector<std::string> textos{"vorlane"};
+        textos.insert(textos.end(), c.args.begin(), c.args.end());
+        std::vector<char*> argv;
+        for (std::string& t : textos) argv.push_back(t.data());
+        argv.push_back(nullptr);
+        const LinhaDeComando l = leLinhaDeComando(static_cast<int>(textos.size()), argv.data());
+        SCOPED_TRACE(testing::PrintToString(c.args));
+        EXPECT_EQ(std::vector<std::string>(l.posicionais.begin(), l.posicionais.end()), c.posicionais);
+        EXPECT_EQ(l.elevacao, c.elevacao);
+        EXPECT_EQ(l.quantidade, c.quantidade);
+        EXPECT_EQ(l.temOpcaoOdim, c.temOpcaoOdim);
+        EXPECT_EQ(l.acao, c.acao);
+    }
+    std::string a0 = "vorlane", a1 = "--elevacao", a2 = "-1";
+    char* argv[] = {a0.data(), a1.data(), a2.data(), nullptr};
+    EXPECT_EXIT(leLinhaDeComando(3, argv), testing::ExitedWithCode(1), "^vorlane: --elevacao '-1' invalida[^\n]*\n$");
 }
