@@ -44,26 +44,44 @@ Amostra amostra(const VarreduraMedida& v, double bruto) {
     return {2, f};
 }
 
-// Span of ray k: start and width in degrees; width 0 when it has none.
+// Span of ray k from the file's start and stop azimuths: start and width in
+// degrees; width 0 when it has none.
 std::pair<double, double> vaoDoRaio(const VarreduraMedida& v, long k) {
-    double inicio, largura;
-    if (!v.inicioAz.empty()) {
-        if (k >= static_cast<long>(v.inicioAz.size()) || k >= static_cast<long>(v.fimAz.size())) return {0, 0};
-        inicio = v.inicioAz[k];
-        largura = std::fmod(v.fimAz[k] - inicio, 360.0);
-        if (largura < 0) largura += 360;
-    } else {
-        largura = 360.0 / v.nrays;
-        inicio = v.astart + largura * k;
-    }
+    if (k >= static_cast<long>(v.inicioAz.size()) || k >= static_cast<long>(v.fimAz.size())) return {0, 0};
+    double inicio = v.inicioAz[k];
+    double largura = std::fmod(v.fimAz[k] - inicio, 360.0);
+    if (largura < 0) largura += 360;
     if (!std::isfinite(inicio) || !std::isfinite(largura)) return {0, 0};
     inicio = std::fmod(inicio, 360.0);
     if (inicio < 0) inicio += 360;
     return {inicio, largura};
 }
 
+// Evenly spread rays (ray k starts at astart + 360 k / nrays). Worked out
+// from exact multiples of 360 / nrays, not by adding widths, so that a ray
+// boundary on a whole degree stays on it: no row falls between two rays,
+// none is taken by both.
+std::vector<std::vector<long>> raiosUniformes(const VarreduraMedida& v) {
+    std::vector<std::vector<long>> linhas(N_AZIMUTES);
+    if (!std::isfinite(v.astart)) return linhas;
+    double inicio = std::fmod(v.astart, 360.0);
+    if (inicio < 0) inicio += 360;
+    const double n = static_cast<double>(v.nrays);
+    if (v.nrays > N_AZIMUTES) { // the row of each ray's centre
+        for (long k = 0; k < v.nrays; ++k) {
+            const double centro = inicio + 360.0 * (2.0 * k + 1) / (2 * n);
+            linhas[modPositivo(static_cast<long>(std::floor(centro + 0.5)), N_AZIMUTES)].push_back(k);
+        }
+        return linhas;
+    }
+    for (long a = 0; a < N_AZIMUTES; ++a) // the ray over each row
+        linhas[a].push_back(modPositivo(static_cast<long>(std::floor((a - inicio) * n / 360.0)), v.nrays));
+    return linhas;
+}
+
 // The rays that make each row.
 std::vector<std::vector<long>> raiosDasLinhas(const VarreduraMedida& v) {
+    if (v.inicioAz.empty()) return raiosUniformes(v);
     std::vector<std::vector<long>> linhas(N_AZIMUTES);
     for (long k = 0; k < v.nrays; ++k) {
         const auto [inicio, largura] = vaoDoRaio(v, k);
