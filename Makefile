@@ -4,8 +4,9 @@ SAN ?= build-san
 FUZZ_SEGUNDOS ?= 20
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CENA ?= exemplos/BRU050301143000.dat
+PREFIX ?= /usr/local
 
-.PHONY: all deps build run test test-normal test-san bench clean
+.PHONY: all deps build run test test-normal test-san bench install package clean
 
 all: build
 
@@ -46,6 +47,15 @@ bench: build
 	  bash scripts/xvfb.sh inicia $(BUILD)/xvfb-bench >/dev/null && \
 	  bash scripts/xvfb.sh executa $(BUILD)/xvfb-bench ./$(BUILD)/vorlane_bench ./$(BUILD)/gerador; \
 	  st=$$?; bash scripts/xvfb.sh termina $(BUILD)/xvfb-bench; exit $$st; fi
+
+# The viewer, its manual page, desktop entry and icon under $(PREFIX)
+# (DESTDIR, when set, is put in front, for staging).
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# A Debian package of the same files (installed under /usr): build/vorlane_*.deb.
+package: build
+	cd $(BUILD) && cpack
 
 clean:
 	rm -rf $(BUILD) $(SAN)
