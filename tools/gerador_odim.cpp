@@ -147,10 +147,12 @@ std::vector<double> brutos(const OpcoesOdim& op, const std::vector<double>& cena
                         x = bruto(op, e.dbz + 10.0 * degrau);
                 continue;
             }
-            const long linha = static_cast<long>(std::floor(inicio + largura / 2 + 0.5)) % 360;
-            const long g = static_cast<long>(std::floor((de + ate) / 2 / 0.25));
-            if (g < 0 || g >= 2000) continue;
-            const double val = cena[static_cast<size_t>(((linha % 360) + 360) % 360) * 2000 + static_cast<size_t>(g)];
+            // The scene's row and gate at the bin's centre (any astart, rstart).
+            const double porta = std::floor((de + ate) / 2 / 0.25);
+            if (!(porta >= 0 && porta < 2000)) continue;
+            double linha = std::fmod(std::floor(inicio + largura / 2 + 0.5), 360.0);
+            if (linha < 0) linha += 360;
+            const double val = cena[static_cast<size_t>(linha) % 360 * 2000 + static_cast<size_t>(porta)];
             if (val > -999) x = bruto(op, val);
         }
     }
@@ -266,6 +268,9 @@ int grava(const OpcoesOdim& op, const std::vector<double>& cena) {
     return 0;
 }
 
+// v held in [minimo, maximo] (an integer option's value out of range stays out of it).
+double limitado(double v, double minimo, double maximo) { return v < minimo ? minimo : v > maximo ? maximo : v; }
+
 bool numero(const char* txt, double& v) {
     if (!txt) return false;
     char* fim = nullptr;
@@ -304,9 +309,9 @@ int principalOdim(int argc, char** argv, const std::function<std::vector<double>
         else if (a == "--versao") texto(op.versao), op.versao = op.versao == "nenhuma" ? "" : op.versao;
         else if (a == "--quantidade") texto(op.quantidade);
         else if (a == "--origem") texto(op.origem);
-        else if (a == "--elevacoes") valor(n), op.elevacoes = static_cast<int>(n);
-        else if (a == "--nrays") valor(n), op.nrays = static_cast<long>(n);
-        else if (a == "--nbins") valor(n), op.nbins = static_cast<long>(n);
+        else if (a == "--elevacoes") valor(n), op.elevacoes = static_cast<int>(limitado(n, 0, 101));
+        else if (a == "--nrays") valor(n), op.nrays = static_cast<long>(limitado(n, 0, 100001));
+        else if (a == "--nbins") valor(n), op.nbins = static_cast<long>(limitado(n, -1, 100001));
         else if (a == "--rscale") valor(op.rscale);
         else if (a == "--rstart") valor(op.rstart);
         else if (a == "--astart") valor(op.astart);
@@ -342,7 +347,11 @@ int principalOdim(int argc, char** argv, const std::function<std::vector<double>
         std::fprintf(stderr, "gerador: opcoes ODIM fora da faixa\n");
         return 2;
     }
-    if (op.nbins == 0) op.nbins = static_cast<long>(std::ceil(500000 / op.rscale));
+    if (op.nbins == 0) op.nbins = static_cast<long>(limitado(std::ceil(500000 / op.rscale), 0, 100001));
+    if (op.nbins > 100000) {
+        std::fprintf(stderr, "gerador: mais de 100000 celulas por raio\n");
+        return 2;
+    }
     H5Eset_auto2(H5E_DEFAULT, nullptr, nullptr);
     return grava(op, op.ecos.empty() ? cena() : std::vector<double>());
 }
