@@ -4,6 +4,7 @@
 namespace {
 const GrupoVista VISTA_INICIAL;
 const GrupoSelecao SELECAO_INICIAL;
+const GrupoArrasto ARRASTO_INICIAL;
 const GrupoAjustes AJUSTES_INICIAIS;
 const GrupoLeitura LEITURA_INICIAL;
 } // namespace
@@ -18,19 +19,22 @@ float &escalaGlobalOld = grupoVista.escalaGlobalOld, &xZeroOld = grupoVista.xZer
 
 GrupoSelecao grupoSelecao;
 double (&quadradoZoom)[2] = grupoSelecao.quadradoZoom;
-fig& figure = grupoSelecao.figure;
-float &xSelecaoInicial = grupoSelecao.xSelecaoInicial, &ySelecaoInicial = grupoSelecao.ySelecaoInicial;
-float &xSelecaoAtual = grupoSelecao.xSelecaoAtual, &ySelecaoAtual = grupoSelecao.ySelecaoAtual;
-unsigned &contaPontos = grupoSelecao.contaPontos, &contaPontosReta = grupoSelecao.contaPontosReta;
 unsigned (&pontos)[2][2] = grupoSelecao.pontos;
 unsigned& abertura = grupoSelecao.abertura;
 unsigned (&retaPontos)[2][2] = grupoSelecao.retaPontos;
 unsigned (&selecao)[3] = grupoSelecao.selecao;
 int &primeiroRaio = grupoSelecao.primeiroRaio, &primeiroAngulo = grupoSelecao.primeiroAngulo;
 int &ajusteR = grupoSelecao.ajusteR, &ajusteA = grupoSelecao.ajusteA;
-unsigned &raioItemp = grupoSelecao.raioItemp, &raioFtemp = grupoSelecao.raioFtemp;
-unsigned &anguloItemp = grupoSelecao.anguloItemp, &anguloFtemp = grupoSelecao.anguloFtemp;
-bool &tracking = grupoSelecao.tracking, &isLinha = grupoSelecao.isLinha;
+bool& isLinha = grupoSelecao.isLinha;
+
+GrupoArrasto grupoArrasto;
+fig& figure = grupoArrasto.figure;
+float &xSelecaoInicial = grupoArrasto.xSelecaoInicial, &ySelecaoInicial = grupoArrasto.ySelecaoInicial;
+float &xSelecaoAtual = grupoArrasto.xSelecaoAtual, &ySelecaoAtual = grupoArrasto.ySelecaoAtual;
+unsigned &contaPontos = grupoArrasto.contaPontos, &contaPontosReta = grupoArrasto.contaPontosReta;
+unsigned &raioItemp = grupoArrasto.raioItemp, &raioFtemp = grupoArrasto.raioFtemp;
+unsigned &anguloItemp = grupoArrasto.anguloItemp, &anguloFtemp = grupoArrasto.anguloFtemp;
+bool& tracking = grupoArrasto.tracking;
 
 GrupoAjustes grupoAjustes;
 qualidade& qualidadeImagem = grupoAjustes.qualidadeImagem;
@@ -60,6 +64,7 @@ lugarCidade lugar = UNK;
 void reiniciaEstado() {
     grupoVista = VISTA_INICIAL;
     grupoSelecao = SELECAO_INICIAL;
+    grupoArrasto = ARRASTO_INICIAL;
     grupoAjustes = AJUSTES_INICIAIS;
     grupoLeitura = LEITURA_INICIAL;
     tipo_referencia = 0;

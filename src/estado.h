@@ -1,11 +1,12 @@
 // The program's state: every global it changes, grouped as the view, the
-// selection, the settings, the pointer readout, the windows and the scan,
-// and the step that puts them back to their starting values.
+// selection, the drag, the settings, the pointer readout, the windows and
+// the scan, and the step that puts them back to their starting values.
 //
-// The view, selection, settings and readout globals are names for the
-// fields of one object per group, so a group is reset, copied or compared
-// as a whole: the kept frames are keyed by the groups they are drawn from,
-// and a field added to a group is part of the key without further ado.
+// The view, selection, drag, settings and readout globals are names for
+// the fields of one object per group, so a group is reset, copied or
+// compared as a whole: the kept frames are keyed by the groups they are
+// drawn from, and a field added to a group is part of the key without
+// further ado. The drag's outline is drawn over the kept view.
 #ifndef VORLANE_ESTADO_H
 #define VORLANE_ESTADO_H
 
@@ -58,34 +59,40 @@ extern float &escalaGlobalOld, &xZeroOld, &yZeroOld;
 // ------------------------------------------------------------- the selection
 struct GrupoSelecao {
     double quadradoZoom[2] = {0, 0};             // lower-left corner of the last zoom square, scan frame
-    fig figure = {0, 0, 0, 0, 0};                // figure being dragged
-    float xSelecaoInicial = 0, ySelecaoInicial = 0; // drag start, view frame
-    float xSelecaoAtual = 0, ySelecaoAtual = 0;  // drag's current point, view frame
-    unsigned contaPontos = 0;                    // corners recorded for a sector or zoom drag: 0, 1 or 2
-    unsigned contaPontosReta = 0;                // corners recorded for a profile drag: 0, 1 or 2
     unsigned pontos[2][2] = {{0, 0}, {359, 1998}}; // sector limits: [k][0] polar angle 0..359, [k][1] gate 0..1999
     unsigned abertura = 0;                       // sector width in degrees, 0..180
     unsigned retaPontos[2][2] = {{0, 0}, {359, 1998}}; // profile ends: [k][0] azimuth, [k][1] gate
     unsigned selecao[3] = {0, 0, 0};             // profile: radial {first, last gate, azimuth}; angular {first, last azimuth, gate}
     int primeiroRaio = 4, primeiroAngulo = 0;    // numeric table origin before the arrow offsets
     int ajusteR = 0, ajusteA = 0;                // arrow-key offsets in gates and degrees
-    unsigned raioItemp = 0, raioFtemp = 0;       // sector outline last drawn during a drag: gates
-    unsigned anguloItemp = 0, anguloFtemp = 0;   // ... and polar angles
-    bool tracking = false;                       // a selection drag is in progress
     bool isLinha = true;                         // profile kind: true radial, false angular
 };
 extern GrupoSelecao grupoSelecao;
 extern double (&quadradoZoom)[2];
-extern fig& figure;
-extern float &xSelecaoInicial, &ySelecaoInicial, &xSelecaoAtual, &ySelecaoAtual;
-extern unsigned &contaPontos, &contaPontosReta;
 extern unsigned (&pontos)[2][2];
 extern unsigned& abertura;
 extern unsigned (&retaPontos)[2][2];
 extern unsigned (&selecao)[3];
 extern int &primeiroRaio, &primeiroAngulo, &ajusteR, &ajusteA;
+extern bool& isLinha;
+
+// ------------------------------------------- the drag (drawn over the view)
+struct GrupoArrasto {
+    fig figure = {0, 0, 0, 0, 0};                // figure being dragged
+    float xSelecaoInicial = 0, ySelecaoInicial = 0; // drag start, view frame
+    float xSelecaoAtual = 0, ySelecaoAtual = 0;  // drag's current point, view frame
+    unsigned contaPontos = 0;                    // corners recorded for a sector or zoom drag: 0, 1 or 2
+    unsigned contaPontosReta = 0;                // corners recorded for a profile drag: 0, 1 or 2
+    unsigned raioItemp = 0, raioFtemp = 0;       // sector outline last drawn during a drag: gates
+    unsigned anguloItemp = 0, anguloFtemp = 0;   // ... and polar angles
+    bool tracking = false;                       // a selection drag is in progress
+};
+extern GrupoArrasto grupoArrasto;
+extern fig& figure;
+extern float &xSelecaoInicial, &ySelecaoInicial, &xSelecaoAtual, &ySelecaoAtual;
+extern unsigned &contaPontos, &contaPontosReta;
 extern unsigned &raioItemp, &raioFtemp, &anguloItemp, &anguloFtemp;
-extern bool &tracking, &isLinha;
+extern bool& tracking;
 
 // -------------------------------------------------------------- the settings
 struct GrupoAjustes {
@@ -130,7 +137,7 @@ extern unsigned contadorDeImagens; // number of the next snapshot; 0 at start
 extern Matriz matriz;     // the one scan (static storage: about 5.2 MB of tables); read-only after start-up
 extern lugarCidade lugar; // radar site of the map overlay; UNK until start-up sets it
 
-// Puts the view, selection, settings and readout back to their starting
+// Puts the view, selection, drag, settings and readout back to their starting
 // values and tipo_referencia to 0. The scan, the site, the window ids and
 // the snapshot counter stay.
 void reiniciaEstado();

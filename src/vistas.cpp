@@ -12,10 +12,6 @@ namespace {
 
 const char* const DICA = "Use as teclas direcionais do teclado para mover os dados.";
 
-void desenhaSelecaoSeArrastando() {
-    if (tracking) drawSelecao(xSelecaoInicial, ySelecaoInicial, xSelecaoAtual, ySelecaoAtual);
-}
-
 void retanguloPreto(float x0, float y0, float x1, float y1) {
     glColor3f(0, 0, 0);
     glBegin(GL_POLYGON);
@@ -51,7 +47,6 @@ void displayBolacha() {
     desenhaCelulasDaVarredura();
     drawEscala();
     desenhaSobreposicaoDoSitio();
-    desenhaSelecaoSeArrastando();
 }
 
 void displayZoom() {
@@ -62,15 +57,20 @@ void displayZoom() {
     drawEscala();
     desenhaSobreposicaoDoSitio();
     glPopMatrix();
-    desenhaSelecaoSeArrastando();
 }
+
+namespace {
+// Side of the sector's view box; the sector view draws nothing (not even a
+// drag's outline) when both limits share an azimuth or the box has no extent.
+float ladoDoCorte() { return yIntervalo >= xIntervalo ? yIntervalo : xIntervalo; }
+bool corteVazio() { return setorDoCorte(pontos).vazio || !(ladoDoCorte() > 0); }
+} // namespace
 
 void displayCorte() {
     tipo_referencia = 3;
+    if (corteVazio()) return;
     const SetorDoCorte c = setorDoCorte(pontos);
-    const float lado = yIntervalo >= xIntervalo ? yIntervalo : xIntervalo;
-    // Same azimuth, or a box without extent: nothing to fit into the window.
-    if (c.vazio || !(lado > 0)) return;
+    const float lado = ladoDoCorte();
     glPushMatrix();
     escalaGlobal = 2 / lado;
     aplicaTransformacaoDaVista();
@@ -79,15 +79,29 @@ void displayCorte() {
     drawEscala();
     desenhaSobreposicaoDoSitio();
     glPopMatrix();
-    desenhaSelecaoSeArrastando();
 }
 
 namespace {
 
 // Everything the view under the status bar is drawn from: the view, the
 // selection and the settings, whole, and the site (the scan, the palette
-// and the map never change after start-up).
+// and the map never change after start-up). A drag's outline is not part of
+// the view: it is drawn over it, so dragging redraws only the outline.
 std::vector<unsigned char> chaveDaVista() { return chaveDe(grupoVista, grupoSelecao, grupoAjustes, lugar); }
+
+// The outline of the selection being dragged, over the scan views.
+void desenhaSelecaoSeArrastando() {
+    if (!tracking) return;
+    switch (vistaDoEstado(estado, estadoAnterior)) {
+    case Vista::BOLACHA:
+    case Vista::ZOOM: break;
+    case Vista::CORTE:
+        if (corteVazio()) return;
+        break;
+    default: return;
+    }
+    drawSelecao(xSelecaoInicial, ySelecaoInicial, xSelecaoAtual, ySelecaoAtual);
+}
 
 void desenhaVista() {
     tipo_referencia = 0;
@@ -129,5 +143,6 @@ void desenhaPrincipal() {
         quadro.guarda(depois.data(), depois.size(), w, h);
         tipoGuardado = tipo_referencia;
     }
+    desenhaSelecaoSeArrastando();
     desenhaBarraDeEstado();
 }

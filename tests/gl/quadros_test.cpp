@@ -118,6 +118,12 @@ std::string evento(std::mt19937& g, Display* x, Window janela) {
         return "arrasto";
     }
     case 5: trataTeclaEspecial(de(100, 103)); return "seta";
+    case 6:
+        if (tracking) { // the drag goes on: the kept view with the outline moved
+            xSelecaoAtual = ponto(), ySelecaoAtual = ponto();
+            return "movimento";
+        }
+        [[fallthrough]];
     default: atualizaLeitura(ponto(), ponto()); return "ponteiro";
     }
 }
