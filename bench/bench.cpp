@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <ctime>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -21,6 +22,7 @@
 #include "baseline.h"
 #include "cores.h"
 #include "estado.h"
+#include "eventos.h"
 #include "geometria.h"
 #include "glauxiliar.h"
 #include "glclass.h"
@@ -52,10 +54,10 @@ Medida mede(const std::function<void()>& passo, int repeticoes) {
 
 void imprimeLinha(const char* nome, const Medida& m, const Medida* base) {
     if (base)
-        std::printf("%-34s %9.2f %9.2f %9.2f %9.2f %7.1fx\n", nome, m.mediana, m.minimo, m.maximo, base->mediana,
+        std::printf("%-40s %9.2f %9.2f %9.2f %9.2f %7.1fx\n", nome, m.mediana, m.minimo, m.maximo, base->mediana,
                     base->mediana / m.mediana);
     else
-        std::printf("%-34s %9.2f %9.2f %9.2f %9s %8s\n", nome, m.mediana, m.minimo, m.maximo, "-", "-");
+        std::printf("%-40s %9.2f %9.2f %9.2f %9s %8s\n", nome, m.mediana, m.minimo, m.maximo, "-", "-");
 }
 
 void janela(int id) { glutSetWindow(id); }
@@ -161,7 +163,7 @@ void linhaSozinha(const char* nome, int id, void (*desenha)()) {
 }
 
 void redesenhos(const char* titulo) {
-    std::printf("\n%s\n%-34s %9s %9s %9s %9s %8s\n", titulo, "redraw, main + minimap (ms)", "median", "min", "max",
+    std::printf("\n%s\n%-40s %9s %9s %9s %9s %8s\n", titulo, "redraw, main + minimap (ms)", "median", "min", "max",
                 "baseline", "ratio");
     const struct {
         qualidade q;
@@ -210,6 +212,90 @@ void redesenhos(const char* titulo) {
     const Medida rapido = mede([&] { movimento(false); }, 21);
     const Medida base = mede([&] { movimento(true); }, 21);
     imprimeLinha("pointer move to readout, 1 km", rapido, &base);
+}
+
+// CPU time of the whole process (the renderer's threads included), ms.
+double cpuMs() {
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
+}
+
+// Median CPU per event over 16 events (after 4 to warm up).
+Medida cpuPorEvento(const std::function<void(int)>& evento) {
+    for (int k = 0; k < 4; ++k) evento(k);
+    std::vector<double> ms;
+    for (int k = 0; k < 16; ++k) {
+        const double inicio = cpuMs();
+        evento(k);
+        ms.push_back(cpuMs() - inicio);
+    }
+    std::sort(ms.begin(), ms.end());
+    return {ms[ms.size() / 2], ms.front(), ms.back()};
+}
+
+// What a motion event with the button down does: the readout, the main
+// window (and the minimap that follows it).
+void movimentoArrastando(int x, int y) {
+    mouseMovimento(x, y);
+    principalEMinimapa(false, true);
+}
+
+// An arrow key: the step, then the three windows.
+void seta(int tecla) {
+    trataTeclaEspecial(tecla);
+    principalEMinimapa(false, true);
+    janela(janelaMenu);
+    displayMenu();
+    glFinish();
+}
+
+// The interactions of a user, each event as the callbacks handle it, in one
+// display setting.
+void interacoes(const char* ajuste, qualidade q, int r) {
+    auto linha = [ajuste](const char* evento, const Medida& m) {
+        if (!quer(evento)) return;
+        const std::string nome = std::string(evento) + ", " + ajuste;
+        imprimeLinha(nome.c_str(), m, nullptr);
+    };
+    auto inicio = [q, r](EstadosPossiveis e) {
+        reiniciaEstado();
+        qualidadeImagem = q;
+        qualidadeR = r;
+        estado = e;
+        principalEMinimapa(false);
+    };
+    auto arrasto = [&](const char* evento, EstadosPossiveis e, int tipo) {
+        inicio(e);
+        if (tipo == 3) comandoPerfil(INTERVALO_RADIAL);
+        mouse(GLUT_LEFT_BUTTON, GLUT_DOWN, 420, 200);
+        linha(evento, cpuPorEvento([](int k) { movimentoArrastando(430 + 5 * (k % 10), 260 + 3 * (k % 10)); }));
+        mouse(GLUT_LEFT_BUTTON, GLUT_UP, 480, 300);
+    };
+    inicio(ESPERA);
+    linha("pointer movement", cpuPorEvento([](int k) {
+              mousePosicao(100 + 7 * k, 300);
+              principalEMinimapa(false, true);
+              janela(janelaMenu);
+              displayMenu();
+              glFinish();
+          }));
+    arrasto("zoom-square drag", SELECIONA_ZOOM, 1);
+    arrasto("sector drag", SELECIONA_FATIA, 2);
+    arrasto("profile drag", ESPERA, 3);
+    inicio(EXIBE_ZOOM);
+    zoomSimples(0.5, -0.25, -0.25);
+    linha("arrow pan of a zoom x 4", cpuPorEvento([](int k) { seta(k % 2 ? 100 : 102); }));
+    inicio(EXIBE_GRAFICO);
+    selecao[0] = 100, selecao[1] = 1500, selecao[2] = 45;
+    linha("profile slide with arrows", cpuPorEvento([](int k) { seta(k % 2 ? 100 : 102); }));
+}
+
+void eventos(const char* titulo) {
+    std::printf("\n%s\n%-40s %9s %9s %9s\n", titulo, "CPU per event (ms)", "median", "min", "max");
+    interacoes("flat 1 km", RUIM, 4);
+    interacoes("smooth 250 m", BOA, 1);
+    reiniciaEstado();
 }
 
 // Peak resident size (VmHWM) of a program run with `argumentos`, once it has
@@ -266,7 +352,7 @@ int main(int argc, char** argv) {
     const std::string cheia = gera(gerador, "--semente 1 --raios 2000 --primeiro-raio 0 --cheia", dir + "/vorlane-bench-cheia.dat");
 
     std::printf("VORLANE benchmark: 640 x 640, %s\n", reinterpret_cast<const char*>(glGetString(GL_RENDERER)));
-    std::printf("\n%-34s %9s %9s %9s\n", "start-up (ms)", "median", "min", "max");
+    std::printf("\n%-40s %9s %9s %9s\n", "start-up (ms)", "median", "min", "max");
     const Medida partida = mede([&] { carrega(cheia, "0"); }, 9);
     imprimeLinha("read + reduce, full 360 x 2000", partida, nullptr);
     // An ODIM_H5 volume of about 3.5 MB: ten sweeps of 360 rays x 1000 bins.
@@ -279,8 +365,10 @@ int main(int argc, char** argv) {
     carrega(real, "4");
     lugar = BRU;
     redesenhos("realistic scan (about a quarter of the cells with echo)");
+    eventos("realistic scan, interactions");
     carrega(cheia, "0");
     redesenhos("full scan (every cell with echo)");
+    eventos("full scan, interactions");
 
     // The viewer itself, in its own process: its default view of the full scan.
     const std::string aqui = std::string(gerador).substr(0, std::string(gerador).find_last_of('/') + 1);
