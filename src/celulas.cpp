@@ -145,17 +145,107 @@ bool corDaAmostra(float v, float cor[3]) {
     return true;
 }
 
-// Flat cells of azimuth a, columns [inicio, fim): runs of one colour as one quad.
-void raioPlano(Lote& lote, int sizeR, int a, int inicio, int fim) {
+// ------------------------------------------------------------------ culling
+//
+// A cell wholly outside the window writes no pixel: the views skip them. The
+// window, a few pixels wider, is taken back to the scan frame through the
+// current matrices; a ray's wedge clipped to it gives the range of distances
+// (so of columns) whose cells can show. Cells that show are drawn exactly as
+// before (flat runs keep their full length), so the pixels do not change.
+
+struct Visivel {
+    bool tudo = true;          // no culling (a transform other than scale and shift)
+    double x0, y0, x1, y1;     // the window in the scan frame, widened
+};
+
+Visivel janelaNaVarredura(double margemPixels) {
+    Visivel v;
+    GLdouble mv[16], pr[16];
+    GLint vp[4];
+    glGetDoublev(GL_MODELVIEW_MATRIX, mv);
+    glGetDoublev(GL_PROJECTION_MATRIX, pr);
+    glGetIntegerv(GL_VIEWPORT, vp);
+    // Both matrices scale and shift x and y only (as every view sets them).
+    for (const GLdouble* m : {mv, pr})
+        if (m[1] != 0 || m[4] != 0 || m[3] != 0 || m[7] != 0 || m[15] != 1 || !(m[0] > 0) || !(m[5] > 0)) return v;
+    if (vp[2] <= 0 || vp[3] <= 0) return v;
+    const double sx = pr[0] * mv[0], tx = pr[0] * mv[12] + pr[12];
+    const double sy = pr[5] * mv[5], ty = pr[5] * mv[13] + pr[13];
+    const double ex = 1 + 2 * margemPixels / vp[2], ey = 1 + 2 * margemPixels / vp[3]; // NDC
+    v.x0 = (-ex - tx) / sx, v.x1 = (ex - tx) / sx;
+    v.y0 = (-ey - ty) / sy, v.y1 = (ey - ty) / sy;
+    v.tudo = !(std::isfinite(v.x0) && std::isfinite(v.x1) && std::isfinite(v.y0) && std::isfinite(v.y1));
+    return v;
+}
+
+struct P2 {
+    double x, y;
+};
+
+// Keeps the part of polygon `p` with cross(u, q) >= 0 (left of direction u).
+std::vector<P2> corta(const std::vector<P2>& p, double ux, double uy) {
+    std::vector<P2> r;
+    const std::size_t n = p.size();
+    for (std::size_t k = 0; k < n; ++k) {
+        const P2 a = p[k], b = p[(k + 1) % n];
+        const double da = ux * a.y - uy * a.x, db = ux * b.y - uy * b.x;
+        if (da >= 0) r.push_back(a);
+        if ((da >= 0) != (db >= 0)) {
+            const double t = da / (da - db);
+            r.push_back({a.x + t * (b.x - a.x), a.y + t * (b.y - a.y)});
+        }
+    }
+    return r;
+}
+
+double distanciaAoSegmento(P2 a, P2 b) {
+    const double dx = b.x - a.x, dy = b.y - a.y, l = dx * dx + dy * dy;
+    double t = l > 0 ? -(a.x * dx + a.y * dy) / l : 0;
+    t = t < 0 ? 0 : t > 1 ? 1 : t;
+    return std::hypot(a.x + t * dx, a.y + t * dy);
+}
+
+// Columns [inicio, fim) of a table of sizeR gates whose cells, in the wedge
+// counter-clockwise from direction (c0, s0) to (c1, s1) (under 180 degrees),
+// can touch the window; false when none can.
+bool colunasVisiveis(const Visivel& v, double c0, double s0, double c1, double s1, int sizeR, int& inicio, int& fim) {
+    if (v.tudo) return true;
+    std::vector<P2> p = {{v.x0, v.y0}, {v.x1, v.y0}, {v.x1, v.y1}, {v.x0, v.y1}};
+    p = corta(p, c0, s0);
+    p = corta(p, -c1, -s1);
+    if (p.empty()) return false;
+    double perto = 0, longe = 0;
+    // The origin is the wedge's apex: inside the clipped part when inside the window.
+    const bool origemDentro = v.x0 <= 0 && v.x1 >= 0 && v.y0 <= 0 && v.y1 >= 0;
+    if (!origemDentro) perto = 1e300;
+    for (std::size_t k = 0; k < p.size(); ++k) {
+        longe = std::max(longe, std::hypot(p[k].x, p[k].y));
+        if (!origemDentro) perto = std::min(perto, distanciaAoSegmento(p[k], p[(k + 1) % p.size()]));
+    }
+    const double porColuna = RAIOS_POR_UNIDADE / sizeR;
+    const double de = std::floor(perto * porColuna) - 1, ate = std::ceil(longe * porColuna) + 2;
+    if (de > inicio) inicio = de >= fim ? fim : static_cast<int>(de);
+    if (ate < fim) fim = ate <= inicio ? inicio : static_cast<int>(ate);
+    return inicio < fim;
+}
+
+// Flat cells of azimuth a, columns [inicio, fim): runs of one colour as one
+// quad. Only the runs that reach into the visible columns [de, ate) are
+// drawn, each whole, so a run looks the same whatever part of it shows.
+void raioPlano(Lote& lote, int sizeR, int a, int inicio, int fim, int de, int ate) {
     const TabelaDeAngulos& t = angulos();
     const double c1 = t.cosBorda[a][0], s1 = t.senBorda[a][0], c2 = t.cosBorda[a][1], s2 = t.senBorda[a][1];
-    int r = inicio;
+    int r = de;
     float cor[3];
     bool temCor = r < fim && corDaAmostra(matriz.valorDaColuna(sizeR, a, r), cor);
-    while (r < fim) {
+    // Back to the start of the run the first visible column belongs to.
+    for (float antes[3]; temCor && r > inicio && corDaAmostra(matriz.valorDaColuna(sizeR, a, r - 1), antes) &&
+                         antes[0] == cor[0] && antes[1] == cor[1] && antes[2] == cor[2];)
+        --r;
+    while (r < ate) {
         if (!temCor) {
             ++r;
-            temCor = r < fim && corDaAmostra(matriz.valorDaColuna(sizeR, a, r), cor);
+            temCor = r < ate && corDaAmostra(matriz.valorDaColuna(sizeR, a, r), cor);
             continue;
         }
         // Extend the run while the next cell has the same colour; keep the
@@ -227,12 +317,21 @@ void raioDePontos(Lote& lote, int a, int inicio, int fim) {
 
 void desenhaCelulas(qualidade q, int sizeR, int azimuteInicial, int azimutes, int inicio, int fim) {
     if (q == PIOR) glPointSize(escalaGlobal);
+    // A point is escalaGlobal pixels wide about its sample.
+    const Visivel janela = janelaNaVarredura(3 + (q == PIOR ? escalaGlobal / 2.0 : 0.0));
+    const TabelaDeAngulos& t = angulos();
     Lote lote(q == PIOR ? GL_POINTS : q == BOA ? GL_TRIANGLES : GL_QUADS);
     for (int k = 0; k < azimutes; ++k) {
-        const int a = (azimuteInicial + k) % N_AZIMUTES;
-        if (q == PIOR) raioDePontos(lote, a, inicio, fim);
-        else if (q == BOA) raioSuave(lote, sizeR, a, inicio, fim);
-        else raioPlano(lote, sizeR, a, inicio, fim);
+        const int a = (azimuteInicial + k) % N_AZIMUTES, n = (a + 1) % N_AZIMUTES;
+        int de = inicio, ate = fim;
+        // The ray's wedge: from azimuth a + 1 to a (smooth), else a's cell edges.
+        const bool visivel = q == BOA ? colunasVisiveis(janela, t.cosCentro[n], t.senCentro[n], t.cosCentro[a], t.senCentro[a], sizeR, de, ate)
+                                      : colunasVisiveis(janela, t.cosBorda[a][0], t.senBorda[a][0], t.cosBorda[a][1], t.senBorda[a][1],
+                                                        q == PIOR ? 1 : sizeR, de, ate);
+        if (!visivel) continue;
+        if (q == PIOR) raioDePontos(lote, a, de, ate);
+        else if (q == BOA) raioSuave(lote, sizeR, a, de, ate);
+        else raioPlano(lote, sizeR, a, inicio, fim, de, ate);
     }
 }
 

@@ -97,15 +97,18 @@ void setorRapido() {
 } // namespace
 
 TEST_F(Comparacao, DiscoEAmpliacaoEmCadaQualidadeELeitura) {
-    for (int ampliado = 0; ampliado < 2; ++ampliado)
+    // Disc, zoom x 4 about the radar, zoom x 8 off to one side (most rays
+    // and most of each ray outside the window).
+    for (int ampliado = 0; ampliado < 3; ++ampliado)
         for (qualidade q : {BOA, RUIM, PIOR})
             for (int r : {1, 2, 4}) {
                 if (q == PIOR && r != 4) continue; // points ignore the reading size
                 qualidadeImagem = q;
                 qualidadeR = r;
-                if (ampliado) zoomSimples(0.5, -0.25, -0.25);
+                if (ampliado == 1) zoomSimples(0.5, -0.25, -0.25);
+                else if (ampliado == 2) zoomSimples(0.25, 0.2, 0.1);
                 else escalaGlobal = 1, xZero = yZero = 0;
-                const std::string caso = std::string(ampliado ? "zoom" : "disc") + " q" + std::to_string(q) +
+                const std::string caso = std::string(ampliado ? "zoom x" + std::to_string(4 * ampliado) : "disc") + " q" + std::to_string(q) +
                                          " r" + std::to_string(r);
                 // Flat cells are centred on their azimuth, smooth ones start at it.
                 compara(caso.c_str(), desenhaCelulasDaVarredura, baselineCelulasDaVarredura, ampliado != 0,
