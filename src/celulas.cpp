@@ -156,6 +156,30 @@ bool corDaAmostra(float v, float cor[3]) {
 struct Visivel {
     bool tudo = true;          // no culling (a transform other than scale and shift)
     double x0, y0, x1, y1;     // the window in the scan frame, widened
+    // Scan frame to window pixels: px = ax * x + bx, py = ay * y + by.
+    double ax, bx, ay, by;
+
+    // True when the quadrilateral of these scan points (x[k] = raio[k] * c[k]
+    // / 2000...) covers no pixel centre: its bounding box holds none, so the
+    // renderer would write nothing for it.
+    bool semCentroDePixel(const double (&px)[4], const double (&py)[4]) const {
+        if (tudo) return false;
+        constexpr double FOLGA = 1.0 / 64; // beyond the renderer's sub-pixel grid
+        double x0 = px[0], x1 = px[0], y0 = py[0], y1 = py[0];
+        for (int k = 1; k < 4; ++k) {
+            x0 = std::min(x0, px[k]), x1 = std::max(x1, px[k]);
+            y0 = std::min(y0, py[k]), y1 = std::max(y1, py[k]);
+        }
+        return std::ceil(x0 - 0.5 - FOLGA) > std::floor(x1 - 0.5 + FOLGA) ||
+               std::ceil(y0 - 0.5 - FOLGA) > std::floor(y1 - 0.5 + FOLGA);
+    }
+    // The quadrilateral of gates r0..r1 between directions (c0, s0) and (c1, s1).
+    bool semCentroDePixel(double r0, double r1, double c0, double s0, double c1, double s1) const {
+        const double k0 = r0 / RAIOS_POR_UNIDADE, k1 = r1 / RAIOS_POR_UNIDADE;
+        const double px[4] = {ax * k0 * c0 + bx, ax * k1 * c0 + bx, ax * k0 * c1 + bx, ax * k1 * c1 + bx};
+        const double py[4] = {ay * k0 * s0 + by, ay * k1 * s0 + by, ay * k0 * s1 + by, ay * k1 * s1 + by};
+        return semCentroDePixel(px, py);
+    }
 };
 
 Visivel janelaNaVarredura(double margemPixels) {
@@ -172,6 +196,8 @@ Visivel janelaNaVarredura(double margemPixels) {
     const double sx = pr[0] * mv[0], tx = pr[0] * mv[12] + pr[12];
     const double sy = pr[5] * mv[5], ty = pr[5] * mv[13] + pr[13];
     const double ex = 1 + 2 * margemPixels / vp[2], ey = 1 + 2 * margemPixels / vp[3]; // NDC
+    v.ax = sx * vp[2] / 2, v.bx = (tx + 1) * vp[2] / 2 + vp[0];
+    v.ay = sy * vp[3] / 2, v.by = (ty + 1) * vp[3] / 2 + vp[1];
     v.x0 = (-ex - tx) / sx, v.x1 = (ex - tx) / sx;
     v.y0 = (-ey - ty) / sy, v.y1 = (ey - ty) / sy;
     v.tudo = !(std::isfinite(v.x0) && std::isfinite(v.x1) && std::isfinite(v.y0) && std::isfinite(v.y1));
@@ -232,7 +258,7 @@ bool colunasVisiveis(const Visivel& v, double c0, double s0, double c1, double s
 // Flat cells of azimuth a, columns [inicio, fim): runs of one colour as one
 // quad. Only the runs that reach into the visible columns [de, ate) are
 // drawn, each whole, so a run looks the same whatever part of it shows.
-void raioPlano(Lote& lote, int sizeR, int a, int inicio, int fim, int de, int ate) {
+void raioPlano(Lote& lote, const Visivel& janela, int sizeR, int a, int inicio, int fim, int de, int ate) {
     const TabelaDeAngulos& t = angulos();
     const double c1 = t.cosBorda[a][0], s1 = t.senBorda[a][0], c2 = t.cosBorda[a][1], s2 = t.senBorda[a][1];
     int r = de;
@@ -260,11 +286,13 @@ void raioPlano(Lote& lote, int sizeR, int a, int inicio, int fim, int de, int at
             outraTemCor = false;
         }
         const double r0 = static_cast<double>(sizeR) * r, r1 = static_cast<double>(sizeR) * (ultimo + 1);
-        lote.vertice(r0, c1, s1, cor);
-        lote.vertice(r0, c2, s2, cor);
-        lote.vertice(r1, c2, s2, cor);
-        lote.vertice(r1, c1, s1, cor);
-        lote.fimDePrimitiva();
+        if (!janela.semCentroDePixel(r0, r1, c1, s1, c2, s2)) {
+            lote.vertice(r0, c1, s1, cor);
+            lote.vertice(r0, c2, s2, cor);
+            lote.vertice(r1, c2, s2, cor);
+            lote.vertice(r1, c1, s1, cor);
+            lote.fimDePrimitiva();
+        }
         r = ultimo + 1;
         temCor = outraTemCor;
         if (temCor) std::copy(outra, outra + 3, cor);
@@ -272,12 +300,15 @@ void raioPlano(Lote& lote, int sizeR, int a, int inicio, int fim, int de, int at
 }
 
 // Smooth cells between azimuths a and a + 1, columns [inicio, fim).
-void raioSuave(Lote& lote, int sizeR, int a, int inicio, int fim) {
+void raioSuave(Lote& lote, const Visivel& janela, int sizeR, int a, int inicio, int fim) {
     const TabelaDeAngulos& t = angulos();
     const int n = (a + 1) % N_AZIMUTES;
     const int colunas = colunasDaTabela(sizeR);
     const float cinza[3] = {0.6f, 0.6f, 0.6f};
     for (int r = inicio; r < fim; ++r) {
+        if (janela.semCentroDePixel(static_cast<double>(sizeR) * r, static_cast<double>(sizeR) * (r + 1), t.cosCentro[n],
+                                    t.senCentro[n], t.cosCentro[a], t.senCentro[a]))
+            continue;
         const int fora = r + 1 < colunas ? r + 1 : r;
         float cores4[4][3];
         bool algum = false;
@@ -330,8 +361,8 @@ void desenhaCelulas(qualidade q, int sizeR, int azimuteInicial, int azimutes, in
                                                         q == PIOR ? 1 : sizeR, de, ate);
         if (!visivel) continue;
         if (q == PIOR) raioDePontos(lote, a, de, ate);
-        else if (q == BOA) raioSuave(lote, sizeR, a, de, ate);
-        else raioPlano(lote, sizeR, a, inicio, fim, de, ate);
+        else if (q == BOA) raioSuave(lote, janela, sizeR, a, de, ate);
+        else raioPlano(lote, janela, sizeR, a, inicio, fim, de, ate);
     }
 }
 
