@@ -158,31 +158,53 @@ struct Visivel {
     double x0, y0, x1, y1;     // the window in the scan frame, widened
     // Scan frame to window pixels: px = ax * x + bx, py = ay * y + by.
     double ax, bx, ay, by;
+    bool pixelExato = false; // positions known well enough to test pixel centres
 
-    // True when the quadrilateral of these scan points (x[k] = raio[k] * c[k]
-    // / 2000...) covers no pixel centre: its bounding box holds none, so the
-    // renderer would write nothing for it.
+    // True when the convex quadrilateral px, py (window pixels, in order)
+    // covers no pixel centre, with a margin beyond the renderer's sub-pixel
+    // grid: the renderer would write nothing for it. Small ones are tested
+    // centre by centre; larger ones only by their bounding box.
     bool semCentroDePixel(const double (&px)[4], const double (&py)[4]) const {
-        if (tudo) return false;
-        constexpr double FOLGA = 1.0 / 64; // beyond the renderer's sub-pixel grid
+        if (tudo || !pixelExato) return false;
+        constexpr double FOLGA = 1.0 / 64;
         double x0 = px[0], x1 = px[0], y0 = py[0], y1 = py[0];
         for (int k = 1; k < 4; ++k) {
             x0 = std::min(x0, px[k]), x1 = std::max(x1, px[k]);
             y0 = std::min(y0, py[k]), y1 = std::max(y1, py[k]);
         }
-        return std::ceil(x0 - 0.5 - FOLGA) > std::floor(x1 - 0.5 + FOLGA) ||
-               std::ceil(y0 - 0.5 - FOLGA) > std::floor(y1 - 0.5 + FOLGA);
+        const double kx0 = std::ceil(x0 - 0.5 - FOLGA), kx1 = std::floor(x1 - 0.5 + FOLGA);
+        const double ky0 = std::ceil(y0 - 0.5 - FOLGA), ky1 = std::floor(y1 - 0.5 + FOLGA);
+        if (kx0 > kx1 || ky0 > ky1) return true;
+        if (kx1 - kx0 > 2 || ky1 - ky0 > 2) return false;
+        // Twice the signed area gives the order of the corners.
+        double area = 0;
+        for (int k = 0; k < 4; ++k) area += px[k] * py[(k + 1) % 4] - px[(k + 1) % 4] * py[k];
+        if (!(std::fabs(area) > 1e-9)) return false;
+        const double sentido = area > 0 ? 1 : -1;
+        for (double kx = kx0; kx <= kx1; ++kx)
+            for (double ky = ky0; ky <= ky1; ++ky) {
+                const double cx = kx + 0.5, cy = ky + 0.5;
+                bool dentro = true;
+                for (int k = 0; k < 4 && dentro; ++k) {
+                    const double ex = px[(k + 1) % 4] - px[k], ey = py[(k + 1) % 4] - py[k];
+                    const double l = std::sqrt(ex * ex + ey * ey);
+                    if (l < 1e-12) continue; // corners that meet at the radar
+                    dentro = sentido * (ex * (cy - py[k]) - ey * (cx - px[k])) / l >= -FOLGA;
+                }
+                if (dentro) return false;
+            }
+        return true;
     }
     // The quadrilateral of gates r0..r1 between directions (c0, s0) and (c1, s1).
     bool semCentroDePixel(double r0, double r1, double c0, double s0, double c1, double s1) const {
         const double k0 = r0 / RAIOS_POR_UNIDADE, k1 = r1 / RAIOS_POR_UNIDADE;
-        const double px[4] = {ax * k0 * c0 + bx, ax * k1 * c0 + bx, ax * k0 * c1 + bx, ax * k1 * c1 + bx};
-        const double py[4] = {ay * k0 * s0 + by, ay * k1 * s0 + by, ay * k0 * s1 + by, ay * k1 * s1 + by};
+        const double px[4] = {ax * k0 * c0 + bx, ax * k1 * c0 + bx, ax * k1 * c1 + bx, ax * k0 * c1 + bx};
+        const double py[4] = {ay * k0 * s0 + by, ay * k1 * s0 + by, ay * k1 * s1 + by, ay * k0 * s1 + by};
         return semCentroDePixel(px, py);
     }
 };
 
-Visivel janelaNaVarredura(double margemPixels) {
+Visivel janelaNaVarredura(double margemPixels) { // margin in pixels beyond the window
     Visivel v;
     GLdouble mv[16], pr[16];
     GLint vp[4];
@@ -195,9 +217,16 @@ Visivel janelaNaVarredura(double margemPixels) {
     if (vp[2] <= 0 || vp[3] <= 0) return v;
     const double sx = pr[0] * mv[0], tx = pr[0] * mv[12] + pr[12];
     const double sy = pr[5] * mv[5], ty = pr[5] * mv[13] + pr[13];
-    const double ex = 1 + 2 * margemPixels / vp[2], ey = 1 + 2 * margemPixels / vp[3]; // NDC
     v.ax = sx * vp[2] / 2, v.bx = (tx + 1) * vp[2] / 2 + vp[0];
     v.ay = sy * vp[3] / 2, v.by = (ty + 1) * vp[3] / 2 + vp[1];
+    // Vertices reach the renderer in single precision (scan points up to
+    // about 1.5): under a large zoom that moves them by pixels. The margin
+    // takes it in; pixel-centre tests are left out once it passes the
+    // sub-pixel margin they keep.
+    const double erroFloat = std::max(v.ax, v.ay) * 4e-7;
+    v.pixelExato = erroFloat < 1.0 / 256;
+    margemPixels += erroFloat;
+    const double ex = 1 + 2 * margemPixels / vp[2], ey = 1 + 2 * margemPixels / vp[3]; // NDC
     v.x0 = (-ex - tx) / sx, v.x1 = (ex - tx) / sx;
     v.y0 = (-ey - ty) / sy, v.y1 = (ey - ty) / sy;
     v.tudo = !(std::isfinite(v.x0) && std::isfinite(v.x1) && std::isfinite(v.y0) && std::isfinite(v.y1));
@@ -306,9 +335,6 @@ void raioSuave(Lote& lote, const Visivel& janela, int sizeR, int a, int inicio, 
     const int colunas = colunasDaTabela(sizeR);
     const float cinza[3] = {0.6f, 0.6f, 0.6f};
     for (int r = inicio; r < fim; ++r) {
-        if (janela.semCentroDePixel(static_cast<double>(sizeR) * r, static_cast<double>(sizeR) * (r + 1), t.cosCentro[n],
-                                    t.senCentro[n], t.cosCentro[a], t.senCentro[a]))
-            continue;
         const int fora = r + 1 < colunas ? r + 1 : r;
         float cores4[4][3];
         bool algum = false;
@@ -320,6 +346,7 @@ void raioSuave(Lote& lote, const Visivel& janela, int sizeR, int a, int inicio, 
         }
         if (!algum) continue; // all four corners grey: the cell is background
         const double r0 = static_cast<double>(sizeR) * r, r1 = static_cast<double>(sizeR) * (r + 1);
+        if (janela.semCentroDePixel(r0, r1, t.cosCentro[n], t.senCentro[n], t.cosCentro[a], t.senCentro[a])) continue;
         // The polygon as the renderer splits one: (1, 2, 0) and (2, 3, 0), so
         // the shading rounds exactly as for a single polygon.
         lote.vertice(r0, t.cosCentro[n], t.senCentro[n], cores4[1]);
