@@ -331,7 +331,36 @@ double picoDeMemoriaMB(const std::vector<std::string>& argumentos) {
 
 } // namespace
 
+// `vorlane_bench --memoria SCAN`: the viewer's windows and menus on SCAN,
+// its default view drawn, then smooth cells at 250 m as a user picks them,
+// and the viewer's own loop; the parent reads its peak memory.
+int memoriaAposSuave250(const char* arquivo) {
+    preparaAlocador();
+    inciaCores();
+    iniciaGlut("vorlane");
+    criaJanelaPrincipal();
+    criaMenusPrincipais();
+    criaPainel();
+    criaMenusDoPainel();
+    criaMinimapa();
+    carrega(arquivo, "0");
+    for (int k = 0; k < 30; ++k) {
+        glutMainLoopEvent();
+        usleep(10000);
+    }
+    qualidadeImagem = BOA;
+    qualidadeR = 1;
+    invalidaQuadros();
+    for (int id : {janelaPrincipal, janela_de_fundo, janelaMenu}) {
+        glutSetWindow(id);
+        glutPostRedisplay();
+    }
+    glutMainLoop();
+    return 0;
+}
+
 int main(int argc, char** argv) {
+    if (argc > 2 && std::strcmp(argv[1], "--memoria") == 0) return memoriaAposSuave250(argv[2]);
     const char* gerador = argc > 1 ? argv[1] : "build/gerador";
     preparaAlocador(); // as the viewer does
     inciaCores();
@@ -373,11 +402,14 @@ int main(int argc, char** argv) {
     // The viewer itself, in its own process: its default view of the full scan.
     const std::string aqui = std::string(gerador).substr(0, std::string(gerador).find_last_of('/') + 1);
     const double visor = picoDeMemoriaMB({aqui + "vorlane", cheia, "0"});
+    const double suave = picoDeMemoriaMB({aqui + "vorlane_bench", "--memoria", cheia});
     const double piso = picoDeMemoriaMB({aqui + "vorlane_piso"});
     std::printf("\n%-44s %9s\n", "peak resident memory (MB)", "");
     std::printf("%-44s %9.1f\n", "viewer, full scan, default view", visor);
+    std::printf("%-44s %9.1f\n", "viewer, full scan, then smooth 250 m", suave);
     std::printf("%-44s %9.1f\n", "same windows and menus, nothing drawn", piso);
-    if (visor > 0 && piso > 0) std::printf("%-44s %9.1f\n", "the viewer's own share", visor - piso);
+    if (visor > 0 && piso > 0) std::printf("%-44s %9.1f\n", "the viewer's own share, default view", visor - piso);
+    if (suave > 0 && piso > 0) std::printf("%-44s %9.1f\n", "the viewer's own share, smooth 250 m", suave - piso);
     std::remove(real.c_str());
     std::remove(cheia.c_str());
     return 0;

@@ -123,6 +123,10 @@ private:
         glVertexPointer(2, GL_FLOAT, 0, xy.data());
         glColorPointer(3, GL_FLOAT, 0, rgb.data());
         glDrawArrays(modo, 0, static_cast<GLsizei>(xy.size() / 2));
+        // The software renderer holds a whole frame's primitives before
+        // drawing them unless told to go on: a chunk at a time bounds the
+        // memory a frame of a million small cells takes, at no cost in time.
+        glFlush();
         glDisableClientState(GL_COLOR_ARRAY);
         glDisableClientState(GL_VERTEX_ARRAY);
         xy.clear();
