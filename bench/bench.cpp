@@ -331,10 +331,11 @@ double picoDeMemoriaMB(const std::vector<std::string>& argumentos) {
 
 } // namespace
 
-// `vorlane_bench --memoria SCAN`: the viewer's windows and menus on SCAN,
-// its default view drawn, then smooth cells at 250 m as a user picks them,
-// and the viewer's own loop; the parent reads its peak memory.
-int memoriaAposSuave250(const char* arquivo) {
+// `vorlane_bench --memoria SCAN [FILE]`: the viewer's windows and menus on
+// SCAN, its default view drawn, then smooth cells at 250 m as a user picks
+// them (the first such redraw timed into FILE: wall and CPU ms), and the
+// viewer's own loop; the parent reads its peak memory.
+int memoriaAposSuave250(const char* arquivo, const char* tempos) {
     preparaAlocador();
     inciaCores();
     iniciaGlut("vorlane");
@@ -351,6 +352,18 @@ int memoriaAposSuave250(const char* arquivo) {
     qualidadeImagem = BOA;
     qualidadeR = 1;
     invalidaQuadros();
+    if (tempos) {
+        janela(janelaPrincipal);
+        const double cpu = cpuMs();
+        const auto inicio = std::chrono::steady_clock::now();
+        desenhaPrincipal();
+        glFinish();
+        const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - inicio).count();
+        if (FILE* f = std::fopen(tempos, "w")) {
+            std::fprintf(f, "%f %f\n", ms, cpuMs() - cpu);
+            std::fclose(f);
+        }
+    }
     for (int id : {janelaPrincipal, janela_de_fundo, janelaMenu}) {
         glutSetWindow(id);
         glutPostRedisplay();
@@ -360,7 +373,7 @@ int memoriaAposSuave250(const char* arquivo) {
 }
 
 int main(int argc, char** argv) {
-    if (argc > 2 && std::strcmp(argv[1], "--memoria") == 0) return memoriaAposSuave250(argv[2]);
+    if (argc > 2 && std::strcmp(argv[1], "--memoria") == 0) return memoriaAposSuave250(argv[2], argc > 3 ? argv[3] : nullptr);
     const char* gerador = argc > 1 ? argv[1] : "build/gerador";
     preparaAlocador(); // as the viewer does
     inciaCores();
@@ -402,7 +415,16 @@ int main(int argc, char** argv) {
     // The viewer itself, in its own process: its default view of the full scan.
     const std::string aqui = std::string(gerador).substr(0, std::string(gerador).find_last_of('/') + 1);
     const double visor = picoDeMemoriaMB({aqui + "vorlane", cheia, "0"});
-    const double suave = picoDeMemoriaMB({aqui + "vorlane_bench", "--memoria", cheia});
+    const std::string tempos = dir + "/vorlane-bench-primeiro.txt";
+    const double suave = picoDeMemoriaMB({aqui + "vorlane_bench", "--memoria", cheia, tempos});
+    double primeiroMs = -1, primeiroCpu = -1;
+    if (FILE* f = std::fopen(tempos.c_str(), "r")) {
+        if (std::fscanf(f, "%lf %lf", &primeiroMs, &primeiroCpu) != 2) primeiroMs = primeiroCpu = -1;
+        std::fclose(f);
+        std::remove(tempos.c_str());
+    }
+    std::printf("\n%-40s %9s %9s\n", "first redraw after smooth 250 m (ms)", "wall", "CPU");
+    std::printf("%-40s %9.2f %9.2f\n", "full scan, in a fresh viewer", primeiroMs, primeiroCpu);
     const double piso = picoDeMemoriaMB({aqui + "vorlane_piso"});
     std::printf("\n%-44s %9s\n", "peak resident memory (MB)", "");
     std::printf("%-44s %9.1f\n", "viewer, full scan, default view", visor);
