@@ -1,4 +1,6 @@
 // Polar cells of the scan in the three display qualities.
+//
+// Index: single cells | batched drawing | culling | the rays | the views' entry points
 #include <GL/gl.h>
 
 #include <algorithm>
@@ -9,6 +11,8 @@
 #include "geometria.h"
 #include "glauxiliar.h"
 #include "glclass.h"
+
+// ---------------------------------------------------------------- single cells
 
 void verticePolar(double raio, double radianos) {
     const Ponto p = pontoPolar(raio, radianos);
@@ -288,6 +292,8 @@ bool colunasVisiveis(const Visivel& v, double c0, double s0, double c1, double s
     return inicio < fim;
 }
 
+// -------------------------------------------------------------------- the rays
+
 // Flat cells of azimuth a, columns [inicio, fim): runs of one colour as one
 // quad. Only the runs that reach into the visible columns [de, ate) are
 // drawn, each whole, so a run looks the same whatever part of it shows.
@@ -376,6 +382,8 @@ void raioDePontos(Lote& lote, int a, int inicio, int fim) {
 }
 
 } // namespace
+
+// ------------------------------------------------------ the views' entry points
 
 void desenhaCelulas(qualidade q, int sizeR, int azimuteInicial, int azimutes, int inicio, int fim) {
     if (q == PIOR) glPointSize(escalaGlobal);
