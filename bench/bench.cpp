@@ -339,11 +339,7 @@ int memoriaAposSuave250(const char* arquivo, const char* tempos) {
     preparaAlocador();
     inciaCores();
     iniciaGlut("vorlane");
-    criaJanelaPrincipal();
-    criaMenusPrincipais();
-    criaPainel();
-    criaMenusDoPainel();
-    criaMinimapa();
+    criaJanelasEMenus();
     carrega(arquivo, "0");
     for (int k = 0; k < 30; ++k) {
         glutMainLoopEvent();
@@ -378,10 +374,7 @@ int main(int argc, char** argv) {
     preparaAlocador(); // as the viewer does
     inciaCores();
     iniciaGlut("vorlane_bench");
-    criaJanelaPrincipal();
-    criaPainel();
-    criaMenusDoPainel();
-    criaMinimapa();
+    criaJanelasEMenus();
     for (int k = 0; k < 30; ++k) {
         glutMainLoopEvent();
         usleep(10000);

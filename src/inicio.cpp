@@ -8,7 +8,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -54,22 +53,18 @@ long inteiroPositivo(const char* texto, const char* opcao) {
 LinhaDeComando leLinhaDeComando(int argc, char** argv) {
     LinhaDeComando linha;
     // getopt_long would take a negative number for options: it is handed a
-    // stand-in that reads as an argument, and given back afterwards.
+    // stand-in that reads as an argument ("\x01" and the argument's index),
+    // and given back afterwards.
     std::vector<char*> args(argv, argv + argc);
     std::vector<std::string> marcas;
     marcas.reserve(args.size()); // stand-ins keep their addresses
-    std::map<const char*, char*> originais;
     for (std::size_t k = 1; k < args.size() && std::strcmp(args[k], "--") != 0; ++k)
         if (pareceNumero(args[k])) {
             marcas.push_back("\x01" + std::to_string(k));
-            originais[marcas.back().c_str()] = args[k];
             args[k] = marcas.back().data();
         }
     args.push_back(nullptr);
-    auto original = [&originais](char* s) -> const char* {
-        const auto it = originais.find(s);
-        return it == originais.end() ? s : it->second;
-    };
+    auto original = [argv](const char* s) -> const char* { return s[0] == '\x01' ? argv[std::atoi(s + 1)] : s; };
 
     enum { ELEVACAO = 1000, QUANTIDADE, AJUDA, VERSAO };
     static const option OPCOES[] = {{"elevacao", required_argument, nullptr, ELEVACAO},

@@ -11,11 +11,7 @@ int main(int argc, char** argv) {
     inciaCores();
     inciaMatriz(argc, argv);
     iniciaGlut("vorlane");
-    criaJanelaPrincipal();
-    criaMenusPrincipais();
-    criaPainel();
-    criaMenusDoPainel();
-    criaMinimapa();
+    criaJanelasEMenus();
     glutMainLoop();
     return 0;
 }

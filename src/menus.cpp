@@ -9,6 +9,7 @@
 
 #include "eventos.h"
 #include "interacao.h"
+#include "janelas.h"
 #include "salvar.h"
 
 namespace {
@@ -142,4 +143,12 @@ void criaMenusPrincipais() {
 void criaMenusDoPainel() {
     cria(MENU_DADOS);
     glutAttachMenu(GLUT_RIGHT_BUTTON);
+}
+
+void criaJanelasEMenus() {
+    criaJanelaPrincipal();
+    criaMenusPrincipais();
+    criaPainel();
+    criaMenusDoPainel();
+    criaMinimapa();
 }

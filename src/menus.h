@@ -7,5 +7,7 @@
 void criaMenusPrincipais();
 // The side panel's tree of settings (the panel must be current).
 void criaMenusDoPainel();
+// The viewer's three windows with their menus, in the viewer's order.
+void criaJanelasEMenus();
 
 #endif

@@ -159,6 +159,29 @@ std::vector<double> brutos(const OpcoesOdim& op, const std::vector<double>& cena
     return v;
 }
 
+// /datasetN/dataM: its quantity, the options' conversion when asked for,
+// and the raw values, nrays x nbins of `tipo`.
+void escreveDado(hid_t conjunto, int m, const std::string& quantidade, bool comConversao, hid_t tipo,
+                 const std::vector<double>& valores, const OpcoesOdim& op) {
+    const hid_t dado = grupo(conjunto, "data" + std::to_string(m));
+    const hid_t oQueDoDado = grupo(dado, "what");
+    atributoTexto(oQueDoDado, "quantity", quantidade, op);
+    if (comConversao) {
+        atributoNumero(oQueDoDado, "gain", op.ganho, op);
+        atributoNumero(oQueDoDado, "offset", op.deslocamento, op);
+        atributoNumero(oQueDoDado, "nodata", op.nodata, op);
+        atributoNumero(oQueDoDado, "undetect", op.undetect, op);
+    }
+    H5Gclose(oQueDoDado);
+    const hsize_t dims[2] = {static_cast<hsize_t>(op.nrays), static_cast<hsize_t>(op.nbins)};
+    const hid_t espaco = H5Screate_simple(2, dims, nullptr);
+    const hid_t d = H5Dcreate2(dado, "data", tipo, espaco, H5P_DEFAULT, H5P_DEFAULT, H5P_DEFAULT);
+    H5Dwrite(d, H5T_NATIVE_DOUBLE, H5S_ALL, H5S_ALL, H5P_DEFAULT, valores.data());
+    H5Dclose(d);
+    H5Sclose(espaco);
+    H5Gclose(dado);
+}
+
 // Sweep n of the file; `degrau` is its rank from the lowest (0), which
 // raises its echoes by 10 dBZ a step so a test can tell the sweeps apart.
 void escreveVarredura(hid_t arquivo, int n, int degrau, const OpcoesOdim& op, const std::vector<double>& cena,
@@ -194,40 +217,10 @@ void escreveVarredura(hid_t arquivo, int n, int degrau, const OpcoesOdim& op, co
         H5Gclose(como);
     }
     int m = 1;
-    if (op.outraQuantidade) { // a velocity field first, so the choice must look past it
-        OpcoesOdim outra = op;
-        outra.quantidade = "VRADH";
-        outra.ecos = {{0, 0, 0}};
-        const hid_t dado = grupo(conjunto, "data" + std::to_string(m++));
-        const hid_t oQueDoDado = grupo(dado, "what");
-        atributoTexto(oQueDoDado, "quantity", "VRADH", op);
-        H5Gclose(oQueDoDado);
-        const hsize_t dims[2] = {static_cast<hsize_t>(op.nrays), static_cast<hsize_t>(op.nbins)};
-        const hid_t espaco = H5Screate_simple(2, dims, nullptr);
-        std::vector<unsigned char> zeros(static_cast<size_t>(op.nrays * op.nbins), 200);
-        const hid_t d = H5Dcreate2(dado, "data", H5T_STD_U8LE, espaco, H5P_DEFAULT, H5P_DEFAULT, H5P_DEFAULT);
-        H5Dwrite(d, H5T_NATIVE_UCHAR, H5S_ALL, H5S_ALL, H5P_DEFAULT, zeros.data());
-        H5Dclose(d);
-        H5Sclose(espaco);
-        H5Gclose(dado);
-    }
-    const hid_t dado = grupo(conjunto, "data" + std::to_string(m));
-    const hid_t oQueDoDado = grupo(dado, "what");
-    atributoTexto(oQueDoDado, "quantity", op.quantidade, op);
-    atributoNumero(oQueDoDado, "gain", op.ganho, op);
-    atributoNumero(oQueDoDado, "offset", op.deslocamento, op);
-    atributoNumero(oQueDoDado, "nodata", op.nodata, op);
-    atributoNumero(oQueDoDado, "undetect", op.undetect, op);
-    H5Gclose(oQueDoDado);
-    const hsize_t dims[2] = {static_cast<hsize_t>(op.nrays), static_cast<hsize_t>(op.nbins)};
-    const hid_t espaco = H5Screate_simple(2, dims, nullptr);
     const std::vector<double> v = brutos(op, cena, fatorRstart, degrau);
-    const hid_t d = H5Dcreate2(dado, "data", op.u16 ? H5T_STD_U16LE : H5T_STD_U8LE, espaco, H5P_DEFAULT,
-                               H5P_DEFAULT, H5P_DEFAULT);
-    H5Dwrite(d, H5T_NATIVE_DOUBLE, H5S_ALL, H5S_ALL, H5P_DEFAULT, v.data());
-    H5Dclose(d);
-    H5Sclose(espaco);
-    H5Gclose(dado);
+    if (op.outraQuantidade) // a velocity field first, so the choice must look past it
+        escreveDado(conjunto, m++, "VRADH", false, H5T_STD_U8LE, std::vector<double>(v.size(), 200), op);
+    escreveDado(conjunto, m, op.quantidade, true, op.u16 ? H5T_STD_U16LE : H5T_STD_U8LE, v, op);
     H5Gclose(conjunto);
 }
 
