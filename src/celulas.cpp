@@ -114,6 +114,11 @@ public:
         xy.push_back(static_cast<float>(raio * s / RAIOS_POR_UNIDADE));
         rgb.insert(rgb.end(), cor, cor + 3);
     }
+    void vertice(double x, double y, const float cor[3]) {
+        xy.push_back(static_cast<float>(x));
+        xy.push_back(static_cast<float>(y));
+        rgb.insert(rgb.end(), cor, cor + 3);
+    }
     // Flushes between whole primitives only.
     void fimDePrimitiva() {
         if (xy.size() >= 2 * CAPACIDADE - 12) desenha();
@@ -136,7 +141,9 @@ private:
         xy.clear();
         rgb.clear();
     }
-    static constexpr std::size_t CAPACIDADE = 1 << 16; // vertices per chunk
+    // Smaller chunks keep less of the renderer's memory in flight; below
+    // this size the time per frame starts to grow.
+    static constexpr std::size_t CAPACIDADE = 1 << 14; // vertices per chunk
     GLenum modo;
     std::vector<float> xy, rgb;
 };
@@ -189,16 +196,20 @@ struct Visivel {
         for (int k = 0; k < 4; ++k) area += px[k] * py[(k + 1) % 4] - px[(k + 1) % 4] * py[k];
         if (!(std::fabs(area) > 1e-9)) return false;
         const double sentido = area > 0 ? 1 : -1;
+        // Each edge with its length times the margin, so a centre's signed
+        // distance needs no division.
+        double ex[4], ey[4], margem[4];
+        for (int k = 0; k < 4; ++k) {
+            ex[k] = sentido * (px[(k + 1) % 4] - px[k]), ey[k] = sentido * (py[(k + 1) % 4] - py[k]);
+            margem[k] = -FOLGA * std::sqrt(ex[k] * ex[k] + ey[k] * ey[k]);
+        }
         for (double kx = kx0; kx <= kx1; ++kx)
             for (double ky = ky0; ky <= ky1; ++ky) {
                 const double cx = kx + 0.5, cy = ky + 0.5;
                 bool dentro = true;
-                for (int k = 0; k < 4 && dentro; ++k) {
-                    const double ex = px[(k + 1) % 4] - px[k], ey = py[(k + 1) % 4] - py[k];
-                    const double l = std::sqrt(ex * ex + ey * ey);
-                    if (l < 1e-12) continue; // corners that meet at the radar
-                    dentro = sentido * (ex * (cy - py[k]) - ey * (cx - px[k])) / l >= -FOLGA;
-                }
+                // Corners that meet at the radar give an edge of no length: it passes.
+                for (int k = 0; k < 4 && dentro; ++k)
+                    dentro = margem[k] > -1e-12 * FOLGA || ex[k] * (cy - py[k]) - ey[k] * (cx - px[k]) >= margem[k];
                 if (dentro) return false;
             }
         return true;
@@ -338,34 +349,154 @@ void raioPlano(Lote& lote, const Visivel& janela, int sizeR, int a, int inicio, 
     }
 }
 
-// Smooth cells between azimuths a and a + 1, columns [inicio, fim).
-void raioSuave(Lote& lote, const Visivel& janela, int sizeR, int a, int inicio, int fim) {
+// The four corner colours of the smooth cells of one wedge, walked outwards:
+// a cell's outer corners are the next one's inner corners.
+class CantosDoRaio {
+public:
+    CantosDoRaio(int sizeR, int a, int r) : sizeR(sizeR), a(a), n((a + 1) % N_AZIMUTES), colunas(colunasDaTabela(sizeR)) {
+        vaiPara(r);
+    }
+    // Moves to column r (any column after the current one).
+    void vaiPara(int r) {
+        if (r == coluna + 1 && r < colunas) {
+            std::copy(&cores4[3][0], &cores4[3][0] + 3, &cores4[0][0]);
+            std::copy(&cores4[2][0], &cores4[2][0] + 3, &cores4[1][0]);
+            eco[0] = eco[3], eco[1] = eco[2];
+            coluna = r;
+            externos();
+            return;
+        }
+        coluna = r;
+        eco[0] = cor(matriz.valorDaColuna(sizeR, a, r), cores4[0]);
+        eco[1] = cor(matriz.valorDaColuna(sizeR, n, r), cores4[1]);
+        externos();
+    }
+    int coluna = -2;
+    float cores4[4][3]; // (a, r), (n, r), (n, fora), (a, fora); grey for no echo
+    bool eco[4];
+    bool algum() const { return eco[0] || eco[1] || eco[2] || eco[3]; }
+    // One colour at all four corners, not the background.
+    bool uniforme() const {
+        if (!eco[0]) return false;
+        for (int k = 1; k < 4; ++k)
+            if (!eco[k] || cores4[k][0] != cores4[0][0] || cores4[k][1] != cores4[0][1] || cores4[k][2] != cores4[0][2])
+                return false;
+        return true;
+    }
+
+private:
+    static bool cor(float v, float c[3]) {
+        if (corDaAmostra(v, c)) return true;
+        c[0] = c[1] = c[2] = 0.6f;
+        return false;
+    }
+    void externos() {
+        // The outermost column has no neighbour outside: its outer corners take its own value.
+        const int fora = coluna + 1 < colunas ? coluna + 1 : coluna;
+        eco[2] = cor(matriz.valorDaColuna(sizeR, n, fora), cores4[2]);
+        eco[3] = cor(matriz.valorDaColuna(sizeR, a, fora), cores4[3]);
+    }
+    int sizeR, a, n, colunas;
+};
+
+// Cells [de, ate) of one wedge whose four corners all have one colour.
+struct Trecho {
+    int k, de, ate; // k: the wedge's place among those drawn
+};
+
+// A smooth cell with one colour at its four corners is shaded that very
+// colour at every pixel, whichever triangles cover it. A run of them along a
+// wedge is drawn first as one quad grown by a sliver (so it covers every
+// pixel its cells would, despite their corners' own rounding); the other
+// cells are drawn after it exactly as single cells, so each pixel of the
+// sliver ends with its own cell's colour. Every cell next to the run shares
+// a corner with it, so has echo and is drawn (or has the run's colour);
+// runs stop one cell short of where no cell is drawn beside them.
+void trechoUniforme(Lote& lote, const Visivel& janela, int sizeR, int a, int de, int ate, const float cor[3]) {
     const TabelaDeAngulos& t = angulos();
     const int n = (a + 1) % N_AZIMUTES;
-    const int colunas = colunasDaTabela(sizeR);
-    const float cinza[3] = {0.6f, 0.6f, 0.6f};
+    const double k0 = static_cast<double>(sizeR) * de / RAIOS_POR_UNIDADE, k1 = static_cast<double>(sizeR) * ate / RAIOS_POR_UNIDADE;
+    // Inner and outer corners on a's line, then on n's.
+    const double px[4] = {k0 * t.cosCentro[a], k1 * t.cosCentro[a], k1 * t.cosCentro[n], k0 * t.cosCentro[n]};
+    const double py[4] = {k0 * t.senCentro[a], k1 * t.senCentro[a], k1 * t.senCentro[n], k0 * t.senCentro[n]};
+    // A sixty-fourth of a pixel outwards, in the scan frame (azimuths turn
+    // clockwise, so the corners usually go round clockwise).
+    double area = 0;
+    for (int k = 0; k < 4; ++k) area += px[k] * py[(k + 1) % 4] - px[(k + 1) % 4] * py[k];
+    const double folga = (area > 0 ? 1.0 : -1.0) / 64 / std::min(janela.ax, janela.ay);
+    double nx[4], ny[4];
+    for (int k = 0; k < 4; ++k) {
+        const double ex = px[(k + 1) % 4] - px[k], ey = py[(k + 1) % 4] - py[k], l = std::hypot(ex, ey);
+        nx[k] = ey / l, ny[k] = -ex / l; // outwards for counter-clockwise corners
+    }
+    double qx[4], qy[4];
+    for (int k = 0; k < 4; ++k) {
+        const int e = (k + 3) % 4; // the edge that ends at corner k
+        const double f = folga / (1 + nx[e] * nx[k] + ny[e] * ny[k]);
+        qx[k] = px[k] + f * (nx[e] + nx[k]);
+        qy[k] = py[k] + f * (ny[e] + ny[k]);
+    }
+    for (int k : {0, 1, 2, 0, 2, 3}) lote.vertice(qx[k], qy[k], cor);
+    lote.fimDePrimitiva();
+}
+
+// Smooth cells between azimuths a and a + 1, columns [inicio, fim); the
+// runs drawn before, [pula, pulaAte) (when any), are left out.
+void raioSuave(Lote& lote, const Visivel& janela, int sizeR, int a, int inicio, int fim, const Trecho* pula,
+               const Trecho* pulaAte) {
+    const TabelaDeAngulos& t = angulos();
+    const int n = (a + 1) % N_AZIMUTES;
+    if (inicio >= fim) return;
+    CantosDoRaio cantos(sizeR, a, inicio);
     for (int r = inicio; r < fim; ++r) {
-        const int fora = r + 1 < colunas ? r + 1 : r;
-        float cores4[4][3];
-        bool algum = false;
-        const float valores[4] = {matriz.valorDaColuna(sizeR, a, r), matriz.valorDaColuna(sizeR, n, r),
-                                  matriz.valorDaColuna(sizeR, n, fora), matriz.valorDaColuna(sizeR, a, fora)};
-        for (int k = 0; k < 4; ++k) {
-            if (corDaAmostra(valores[k], cores4[k])) algum = true;
-            else std::copy(cinza, cinza + 3, cores4[k]);
+        if (pula != pulaAte && r >= pula->de) {
+            r = pula->ate - 1;
+            ++pula;
+            continue;
         }
-        if (!algum) continue; // all four corners grey: the cell is background
+        cantos.vaiPara(r);
+        if (!cantos.algum()) continue; // all four corners grey: the cell is background
         const double r0 = static_cast<double>(sizeR) * r, r1 = static_cast<double>(sizeR) * (r + 1);
         if (janela.semCentroDePixel(r0, r1, t.cosCentro[n], t.senCentro[n], t.cosCentro[a], t.senCentro[a])) continue;
+        const float(&c)[4][3] = cantos.cores4;
         // The polygon as the renderer splits one: (1, 2, 0) and (2, 3, 0), so
         // the shading rounds exactly as for a single polygon.
-        lote.vertice(r0, t.cosCentro[n], t.senCentro[n], cores4[1]);
-        lote.vertice(r1, t.cosCentro[n], t.senCentro[n], cores4[2]);
-        lote.vertice(r0, t.cosCentro[a], t.senCentro[a], cores4[0]);
-        lote.vertice(r1, t.cosCentro[n], t.senCentro[n], cores4[2]);
-        lote.vertice(r1, t.cosCentro[a], t.senCentro[a], cores4[3]);
-        lote.vertice(r0, t.cosCentro[a], t.senCentro[a], cores4[0]);
+        lote.vertice(r0, t.cosCentro[n], t.senCentro[n], c[1]);
+        lote.vertice(r1, t.cosCentro[n], t.senCentro[n], c[2]);
+        lote.vertice(r0, t.cosCentro[a], t.senCentro[a], c[0]);
+        lote.vertice(r1, t.cosCentro[n], t.senCentro[n], c[2]);
+        lote.vertice(r1, t.cosCentro[a], t.senCentro[a], c[3]);
+        lote.vertice(r0, t.cosCentro[a], t.senCentro[a], c[0]);
         lote.fimDePrimitiva();
+    }
+}
+
+// The runs of wedge k (azimuth a), cells [de, ate): appended to `trechos`
+// and drawn. At least two cells each (one would be no fewer triangles).
+void trechosDoRaio(Lote& lote, const Visivel& janela, int sizeR, int k, int a, int de, int ate,
+                   std::vector<Trecho>& trechos) {
+    if (de >= ate) return;
+    CantosDoRaio cantos(sizeR, a, de);
+    for (int r = de; r < ate;) {
+        cantos.vaiPara(r);
+        if (!cantos.uniforme()) {
+            ++r;
+            continue;
+        }
+        float cor[3];
+        std::copy(cantos.cores4[0], cantos.cores4[0] + 3, cor);
+        int fim = r + 1;
+        for (; fim < ate; ++fim) {
+            cantos.vaiPara(fim);
+            if (!cantos.uniforme() || cantos.cores4[0][0] != cor[0] || cantos.cores4[0][1] != cor[1] ||
+                cantos.cores4[0][2] != cor[2])
+                break;
+        }
+        if (fim - r >= 2) {
+            trechos.push_back({k, r, fim});
+            trechoUniforme(lote, janela, sizeR, a, r, fim, cor);
+        }
+        r = fim;
     }
 }
 
@@ -391,16 +522,36 @@ void desenhaCelulas(qualidade q, int sizeR, int azimuteInicial, int azimutes, in
     const Visivel janela = janelaNaVarredura(3 + (q == PIOR ? escalaGlobal / 2.0 : 0.0));
     const TabelaDeAngulos& t = angulos();
     Lote lote(q == PIOR ? GL_POINTS : q == BOA ? GL_TRIANGLES : GL_QUADS);
-    for (int k = 0; k < azimutes; ++k) {
+    // The visible columns of wedge k, false when none.
+    const auto visiveis = [&](int k, int& de, int& ate) {
         const int a = (azimuteInicial + k) % N_AZIMUTES, n = (a + 1) % N_AZIMUTES;
-        int de = inicio, ate = fim;
+        de = inicio, ate = fim;
         // The ray's wedge: from azimuth a + 1 to a (smooth), else a's cell edges.
-        const bool visivel = q == BOA ? colunasVisiveis(janela, t.cosCentro[n], t.senCentro[n], t.cosCentro[a], t.senCentro[a], sizeR, de, ate)
-                                      : colunasVisiveis(janela, t.cosBorda[a][0], t.senBorda[a][0], t.cosBorda[a][1], t.senBorda[a][1],
-                                                        q == PIOR ? 1 : sizeR, de, ate);
-        if (!visivel) continue;
+        return q == BOA ? colunasVisiveis(janela, t.cosCentro[n], t.senCentro[n], t.cosCentro[a], t.senCentro[a], sizeR, de, ate)
+                        : colunasVisiveis(janela, t.cosBorda[a][0], t.senBorda[a][0], t.cosBorda[a][1], t.senBorda[a][1],
+                                          q == PIOR ? 1 : sizeR, de, ate);
+    };
+    // Smooth cells: runs of one colour first (only where the pixel grid is
+    // known, and only in wedges with drawn wedges on both sides).
+    std::vector<Trecho> trechos;
+    if (q == BOA && !janela.tudo && janela.pixelExato)
+        for (int k = 0; k < azimutes; ++k) {
+            if (azimutes < N_AZIMUTES && (k == 0 || k == azimutes - 1)) continue;
+            int de, ate;
+            if (visiveis(k, de, ate))
+                trechosDoRaio(lote, janela, sizeR, k, (azimuteInicial + k) % N_AZIMUTES, std::max(de, inicio + 1),
+                              std::min(ate, fim - 1), trechos);
+        }
+    const Trecho* proximo = trechos.data();
+    const Trecho* const ultimo = trechos.data() + trechos.size();
+    for (int k = 0; k < azimutes; ++k) {
+        const int a = (azimuteInicial + k) % N_AZIMUTES;
+        int de, ate;
+        const Trecho* doRaio = proximo;
+        while (proximo != ultimo && proximo->k == k) ++proximo;
+        if (!visiveis(k, de, ate)) continue;
         if (q == PIOR) raioDePontos(lote, a, de, ate);
-        else if (q == BOA) raioSuave(lote, janela, sizeR, a, de, ate);
+        else if (q == BOA) raioSuave(lote, janela, sizeR, a, de, ate, doRaio, proximo);
         else raioPlano(lote, janela, sizeR, a, inicio, fim, de, ate);
     }
 }

@@ -32,13 +32,15 @@ std::string saidaDe(const std::string& comando) {
     return s;
 }
 
+void carregaDoGerador(const std::string& opcoes, const char* raioInicial) {
+    new (&matriz) Matriz();
+    ASSERT_EQ(matriz.setRaioInicial(raioInicial), 0);
+    std::istringstream entrada(saidaDe(std::string(GERADOR) + " " + opcoes));
+    ASSERT_EQ(matriz.leVarredura(entrada), ResultadoLeitura::OK);
+}
+
 struct Comparacao : ::testing::Test {
-    static void SetUpTestSuite() {
-        new (&matriz) Matriz();
-        ASSERT_EQ(matriz.setRaioInicial("4"), 0);
-        std::istringstream entrada(saidaDe(std::string(GERADOR) + " --semente 3 --raios 1200"));
-        ASSERT_EQ(matriz.leVarredura(entrada), ResultadoLeitura::OK);
-    }
+    static void SetUpTestSuite() { carregaDoGerador("--semente 3 --raios 1200", "4"); }
     static void TearDownTestSuite() { carregaVarreduraDeTeste(); }
     void TearDown() override { reiniciaMantendoTamanho(); }
 };
@@ -129,4 +131,31 @@ TEST_F(Comparacao, SetorEmCadaQualidade) {
         compara(("sector q" + std::to_string(q)).c_str(), setorRapido, baselineCelulasDoSetor, true, 1,
                 q == RUIM ? 0.5 : 0.0);
     }
+}
+
+TEST_F(Comparacao, SuaveComRegioesDeUmaCorEmCadaModoDeCor) {
+    // Every cell with echo, in broad bands: long runs of cells with one
+    // colour at all corners, next to cells of two colours, in the disc, a
+    // zoom, a zoom past the edge and a sector.
+    carregaDoGerador("--semente 1 --raios 2000 --primeiro-raio 0 --cheia", "0");
+    qualidadeImagem = BOA;
+    for (coloridoEscolha modo : {COR_MEDIO, COR_MINIMO, COR_MAXIMO, COR_BRILHO})
+        for (int vista = 0; vista < 4; ++vista) {
+            reiniciaMantendoTamanho();
+            qualidadeImagem = BOA;
+            coresSuave = modo;
+            qualidadeR = vista == 1 ? 4 : 1;
+            const std::string caso = "mode " + std::to_string(modo) + " view " + std::to_string(vista);
+            if (vista == 3) {
+                pontos[0][0] = 300, pontos[0][1] = 400, pontos[1][0] = 40, pontos[1][1] = 1900;
+                ordenaVetor();
+                vetorDados();
+                escalaGlobal = 2 / std::max(xIntervalo, yIntervalo);
+                compara(caso.c_str(), setorRapido, baselineCelulasDoSetor, true, 1, 0.0);
+                continue;
+            }
+            if (vista == 2) zoomSimples(0.3, 0.55, -0.6);
+            compara(caso.c_str(), desenhaCelulasDaVarredura, baselineCelulasDaVarredura, vista == 2, qualidadeR, 0.0);
+        }
+    carregaDoGerador("--semente 3 --raios 1200", "4");
 }
