@@ -4,7 +4,11 @@
 #include <GL/gl.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <map>
 #include <vector>
 
 #include "cores.h"
@@ -160,6 +164,138 @@ bool corDaAmostra(float v, float cor[3]) {
     return true;
 }
 
+// -------------------------------------------------------- colours of a table
+//
+// The colour of every sample of a table in the current colour mode, kept as
+// an index into the few colours that occur: looked up once per scan, table
+// and mode, so redraws of the same setting (a pan, a zoom) only read them.
+
+class CoresDaTabela {
+public:
+    // The colours of table sizeR in the current mode, or null when they are
+    // not kept (a mode outside the list, or too many distinct colours).
+    static const CoresDaTabela* da(int sizeR) {
+        static CoresDaTabela guardadas[2]; // the main view's and the minimap's
+        static unsigned usos = 0;
+        const int modo = coresSuave;
+        if (modo < COR_MAXIMO || modo > COR_BRILHO) return nullptr;
+        CoresDaTabela* menosUsada = &guardadas[0];
+        for (CoresDaTabela& g : guardadas) {
+            if (g.geracao == matriz.getGeracao() && g.sizeR == sizeR && g.modo == modo) {
+                g.uso = ++usos;
+                return g.valida ? &g : nullptr;
+            }
+            if (g.uso < menosUsada->uso) menosUsada = &g;
+        }
+        menosUsada->monta(sizeR, modo);
+        menosUsada->uso = ++usos;
+        return menosUsada->valida ? menosUsada : nullptr;
+    }
+    // A run of smooth cells of wedge a (to a + 1), columns [de, ate), whose
+    // four corners all have colour `cor` (two cells or more).
+    struct Uniforme {
+        int de, ate;
+        std::uint16_t cor;
+    };
+    // The runs of wedge a, outwards.
+    const Uniforme* uniformes(int a, const Uniforme*& fim) const {
+        fim = trechos.data() + inicioDosTrechos[a + 1];
+        return trechos.data() + inicioDosTrechos[a];
+    }
+    const float* corDoIndice(std::uint16_t i) const { return paleta[i].data(); }
+    // As corDaAmostra for the sample at row a, column r.
+    bool cor(int a, int r, float c[3]) const {
+        const std::uint16_t i = indices[static_cast<std::size_t>(a) * colunas + r];
+        if (i == 0) return false;
+        std::copy(paleta[i].begin(), paleta[i].end(), c);
+        return true;
+    }
+
+private:
+    void monta(int tamanho, int modoDeCor) {
+        geracao = matriz.getGeracao(), sizeR = tamanho, modo = modoDeCor;
+        colunas = colunasDaTabela(sizeR);
+        indices.assign(static_cast<std::size_t>(N_AZIMUTES) * colunas, 0);
+        paleta.assign(1, {0.6f, 0.6f, 0.6f}); // entry 0: no echo
+        std::map<std::array<float, 3>, std::uint16_t> existentes;
+        float anterior = 0;
+        std::uint16_t indiceAnterior = 0;
+        bool temAnterior = false;
+        valida = false;
+        for (int a = 0; a < N_AZIMUTES; ++a)
+            for (int r = 0; r < colunas; ++r) {
+                const float v = matriz.valorDaColuna(sizeR, a, r);
+                std::uint16_t i = 0;
+                if (temAnterior && std::memcmp(&v, &anterior, sizeof v) == 0) {
+                    i = indiceAnterior;
+                } else {
+                    std::array<float, 3> c;
+                    if (corDaAmostra(v, c.data())) {
+                        const auto achada = existentes.find(c);
+                        if (achada != existentes.end()) {
+                            i = achada->second;
+                        } else {
+                            if (paleta.size() > 0xffff) return; // too many to keep
+                            i = static_cast<std::uint16_t>(paleta.size());
+                            paleta.push_back(c);
+                            existentes.emplace(c, i);
+                        }
+                    }
+                    anterior = v, indiceAnterior = i, temAnterior = true;
+                }
+                indices[static_cast<std::size_t>(a) * colunas + r] = i;
+            }
+        achaUniformes();
+        valida = true;
+    }
+    void achaUniformes() {
+        trechos.clear();
+        inicioDosTrechos.assign(N_AZIMUTES + 1, 0);
+        const auto indice = [this](int a, int r) { return indices[static_cast<std::size_t>(a) * colunas + r]; };
+        for (int a = 0; a < N_AZIMUTES; ++a) {
+            const int n = (a + 1) % N_AZIMUTES;
+            inicioDosTrechos[a] = static_cast<int>(trechos.size());
+            // The cell at column r is uniform when its four corners share one index other than "no echo".
+            const auto uniforme = [&](int r) {
+                const int fora = r + 1 < colunas ? r + 1 : r;
+                const std::uint16_t i = indice(a, r);
+                return i != 0 && indice(n, r) == i && indice(n, fora) == i && indice(a, fora) == i;
+            };
+            for (int r = 0; r < colunas;) {
+                if (!uniforme(r)) {
+                    ++r;
+                    continue;
+                }
+                const std::uint16_t i = indice(a, r);
+                int fim = r + 1;
+                while (fim < colunas && uniforme(fim) && indice(a, fim) == i) ++fim;
+                if (fim - r >= 2) trechos.push_back({r, fim, i});
+                r = fim;
+            }
+        }
+        inicioDosTrechos[N_AZIMUTES] = static_cast<int>(trechos.size());
+    }
+    unsigned long geracao = 0;
+    int sizeR = 0, modo = -1, colunas = 0;
+    unsigned uso = 0;
+    bool valida = false;
+    std::vector<std::uint16_t> indices;
+    std::vector<std::array<float, 3>> paleta;
+    std::vector<Uniforme> trechos;
+    std::vector<int> inicioDosTrechos; // per wedge, into trechos; one more at the end
+};
+
+// The samples of one table as the rays read them: colours from the kept
+// indices when there are, else looked up one by one.
+struct Amostras {
+    int sizeR;
+    const CoresDaTabela* guardadas;
+    explicit Amostras(int sizeR) : sizeR(sizeR), guardadas(CoresDaTabela::da(sizeR)) {}
+    bool cor(int a, int r, float c[3]) const {
+        return guardadas ? guardadas->cor(a, r, c) : corDaAmostra(matriz.valorDaColuna(sizeR, a, r), c);
+    }
+};
+
 // ------------------------------------------------------------------ culling
 //
 // A cell wholly outside the window writes no pixel: the views skip them. The
@@ -308,20 +444,21 @@ bool colunasVisiveis(const Visivel& v, double c0, double s0, double c1, double s
 // Flat cells of azimuth a, columns [inicio, fim): runs of one colour as one
 // quad. Only the runs that reach into the visible columns [de, ate) are
 // drawn, each whole, so a run looks the same whatever part of it shows.
-void raioPlano(Lote& lote, const Visivel& janela, int sizeR, int a, int inicio, int fim, int de, int ate) {
+void raioPlano(Lote& lote, const Visivel& janela, const Amostras& amostras, int a, int inicio, int fim, int de, int ate) {
+    const int sizeR = amostras.sizeR;
     const TabelaDeAngulos& t = angulos();
     const double c1 = t.cosBorda[a][0], s1 = t.senBorda[a][0], c2 = t.cosBorda[a][1], s2 = t.senBorda[a][1];
     int r = de;
     float cor[3];
-    bool temCor = r < fim && corDaAmostra(matriz.valorDaColuna(sizeR, a, r), cor);
+    bool temCor = r < fim && amostras.cor(a, r, cor);
     // Back to the start of the run the first visible column belongs to.
-    for (float antes[3]; temCor && r > inicio && corDaAmostra(matriz.valorDaColuna(sizeR, a, r - 1), antes) &&
+    for (float antes[3]; temCor && r > inicio && amostras.cor(a, r - 1, antes) &&
                          antes[0] == cor[0] && antes[1] == cor[1] && antes[2] == cor[2];)
         --r;
     while (r < ate) {
         if (!temCor) {
             ++r;
-            temCor = r < ate && corDaAmostra(matriz.valorDaColuna(sizeR, a, r), cor);
+            temCor = r < ate && amostras.cor(a, r, cor);
             continue;
         }
         // Extend the run while the next cell has the same colour; keep the
@@ -330,7 +467,7 @@ void raioPlano(Lote& lote, const Visivel& janela, int sizeR, int a, int inicio, 
         float outra[3];
         bool outraTemCor = false;
         while (ultimo + 1 < fim) {
-            outraTemCor = corDaAmostra(matriz.valorDaColuna(sizeR, a, ultimo + 1), outra);
+            outraTemCor = amostras.cor(a, ultimo + 1, outra);
             if (!outraTemCor || outra[0] != cor[0] || outra[1] != cor[1] || outra[2] != cor[2]) break;
             ++ultimo;
             outraTemCor = false;
@@ -353,7 +490,8 @@ void raioPlano(Lote& lote, const Visivel& janela, int sizeR, int a, int inicio, 
 // a cell's outer corners are the next one's inner corners.
 class CantosDoRaio {
 public:
-    CantosDoRaio(int sizeR, int a, int r) : sizeR(sizeR), a(a), n((a + 1) % N_AZIMUTES), colunas(colunasDaTabela(sizeR)) {
+    CantosDoRaio(const Amostras& amostras, int a, int r)
+        : amostras(amostras), a(a), n((a + 1) % N_AZIMUTES), colunas(colunasDaTabela(amostras.sizeR)) {
         vaiPara(r);
     }
     // Moves to column r (any column after the current one).
@@ -367,36 +505,29 @@ public:
             return;
         }
         coluna = r;
-        eco[0] = cor(matriz.valorDaColuna(sizeR, a, r), cores4[0]);
-        eco[1] = cor(matriz.valorDaColuna(sizeR, n, r), cores4[1]);
+        eco[0] = cor(a, r, cores4[0]);
+        eco[1] = cor(n, r, cores4[1]);
         externos();
     }
     int coluna = -2;
-    float cores4[4][3]; // (a, r), (n, r), (n, fora), (a, fora); grey for no echo
-    bool eco[4];
+    float cores4[4][3] = {}; // (a, r), (n, r), (n, fora), (a, fora); grey for no echo
+    bool eco[4] = {};
     bool algum() const { return eco[0] || eco[1] || eco[2] || eco[3]; }
-    // One colour at all four corners, not the background.
-    bool uniforme() const {
-        if (!eco[0]) return false;
-        for (int k = 1; k < 4; ++k)
-            if (!eco[k] || cores4[k][0] != cores4[0][0] || cores4[k][1] != cores4[0][1] || cores4[k][2] != cores4[0][2])
-                return false;
-        return true;
-    }
 
 private:
-    static bool cor(float v, float c[3]) {
-        if (corDaAmostra(v, c)) return true;
+    bool cor(int azimute, int r, float c[3]) const {
+        if (amostras.cor(azimute, r, c)) return true;
         c[0] = c[1] = c[2] = 0.6f;
         return false;
     }
     void externos() {
         // The outermost column has no neighbour outside: its outer corners take its own value.
         const int fora = coluna + 1 < colunas ? coluna + 1 : coluna;
-        eco[2] = cor(matriz.valorDaColuna(sizeR, n, fora), cores4[2]);
-        eco[3] = cor(matriz.valorDaColuna(sizeR, a, fora), cores4[3]);
+        eco[2] = cor(n, fora, cores4[2]);
+        eco[3] = cor(a, fora, cores4[3]);
     }
-    int sizeR, a, n, colunas;
+    const Amostras& amostras;
+    int a, n, colunas;
 };
 
 // Cells [de, ate) of one wedge whose four corners all have one colour.
@@ -442,12 +573,13 @@ void trechoUniforme(Lote& lote, const Visivel& janela, int sizeR, int a, int de,
 
 // Smooth cells between azimuths a and a + 1, columns [inicio, fim); the
 // runs drawn before, [pula, pulaAte) (when any), are left out.
-void raioSuave(Lote& lote, const Visivel& janela, int sizeR, int a, int inicio, int fim, const Trecho* pula,
+void raioSuave(Lote& lote, const Visivel& janela, const Amostras& amostras, int a, int inicio, int fim, const Trecho* pula,
                const Trecho* pulaAte) {
     const TabelaDeAngulos& t = angulos();
     const int n = (a + 1) % N_AZIMUTES;
     if (inicio >= fim) return;
-    CantosDoRaio cantos(sizeR, a, inicio);
+    const int sizeR = amostras.sizeR;
+    CantosDoRaio cantos(amostras, a, inicio);
     for (int r = inicio; r < fim; ++r) {
         if (pula != pulaAte && r >= pula->de) {
             r = pula->ate - 1;
@@ -471,42 +603,27 @@ void raioSuave(Lote& lote, const Visivel& janela, int sizeR, int a, int inicio, 
     }
 }
 
-// The runs of wedge k (azimuth a), cells [de, ate): appended to `trechos`
-// and drawn. At least two cells each (one would be no fewer triangles).
-void trechosDoRaio(Lote& lote, const Visivel& janela, int sizeR, int k, int a, int de, int ate,
-                   std::vector<Trecho>& trechos) {
-    if (de >= ate) return;
-    CantosDoRaio cantos(sizeR, a, de);
-    for (int r = de; r < ate;) {
-        cantos.vaiPara(r);
-        if (!cantos.uniforme()) {
-            ++r;
-            continue;
-        }
-        float cor[3];
-        std::copy(cantos.cores4[0], cantos.cores4[0] + 3, cor);
-        int fim = r + 1;
-        for (; fim < ate; ++fim) {
-            cantos.vaiPara(fim);
-            if (!cantos.uniforme() || cantos.cores4[0][0] != cor[0] || cantos.cores4[0][1] != cor[1] ||
-                cantos.cores4[0][2] != cor[2])
-                break;
-        }
-        if (fim - r >= 2) {
-            trechos.push_back({k, r, fim});
-            trechoUniforme(lote, janela, sizeR, a, r, fim, cor);
-        }
-        r = fim;
+// The runs of wedge k (azimuth a) within cells [de, ate): appended to
+// `trechos` and drawn. At least two cells each (one would be no fewer
+// triangles).
+void trechosDoRaio(Lote& lote, const Visivel& janela, const CoresDaTabela& cores, int sizeR, int k, int a, int de,
+                   int ate, std::vector<Trecho>& trechos) {
+    const CoresDaTabela::Uniforme* fim;
+    for (const CoresDaTabela::Uniforme* u = cores.uniformes(a, fim); u != fim; ++u) {
+        const int r0 = std::max(u->de, de), r1 = std::min(u->ate, ate);
+        if (r1 - r0 < 2) continue;
+        trechos.push_back({k, r0, r1});
+        trechoUniforme(lote, janela, sizeR, a, r0, r1, cores.corDoIndice(u->cor));
     }
 }
 
 // Points overlap (near the radar many share a pixel, and they grow with the
 // zoom), so grey ones are drawn too: the last point drawn on a pixel shows.
-void raioDePontos(Lote& lote, int a, int inicio, int fim) {
+void raioDePontos(Lote& lote, const Amostras& amostras, int a, int inicio, int fim) {
     const TabelaDeAngulos& t = angulos();
     for (int g = inicio; g < fim; ++g) {
         float cor[3] = {0.6f, 0.6f, 0.6f};
-        corDaAmostra(matriz.getTabela(a, g), cor);
+        amostras.cor(a, g, cor);
         lote.vertice(g, t.cosCentro[a], t.senCentro[a], cor);
         lote.fimDePrimitiva();
     }
@@ -522,6 +639,7 @@ void desenhaCelulas(qualidade q, int sizeR, int azimuteInicial, int azimutes, in
     const Visivel janela = janelaNaVarredura(3 + (q == PIOR ? escalaGlobal / 2.0 : 0.0));
     const TabelaDeAngulos& t = angulos();
     Lote lote(q == PIOR ? GL_POINTS : q == BOA ? GL_TRIANGLES : GL_QUADS);
+    const Amostras amostras(q == PIOR ? 1 : sizeR); // points read the full table
     // The visible columns of wedge k, false when none.
     const auto visiveis = [&](int k, int& de, int& ate) {
         const int a = (azimuteInicial + k) % N_AZIMUTES, n = (a + 1) % N_AZIMUTES;
@@ -534,13 +652,13 @@ void desenhaCelulas(qualidade q, int sizeR, int azimuteInicial, int azimutes, in
     // Smooth cells: runs of one colour first (only where the pixel grid is
     // known, and only in wedges with drawn wedges on both sides).
     std::vector<Trecho> trechos;
-    if (q == BOA && !janela.tudo && janela.pixelExato)
+    if (q == BOA && !janela.tudo && janela.pixelExato && amostras.guardadas)
         for (int k = 0; k < azimutes; ++k) {
             if (azimutes < N_AZIMUTES && (k == 0 || k == azimutes - 1)) continue;
             int de, ate;
             if (visiveis(k, de, ate))
-                trechosDoRaio(lote, janela, sizeR, k, (azimuteInicial + k) % N_AZIMUTES, std::max(de, inicio + 1),
-                              std::min(ate, fim - 1), trechos);
+                trechosDoRaio(lote, janela, *amostras.guardadas, sizeR, k, (azimuteInicial + k) % N_AZIMUTES,
+                              std::max(de, inicio + 1), std::min(ate, fim - 1), trechos);
         }
     const Trecho* proximo = trechos.data();
     const Trecho* const ultimo = trechos.data() + trechos.size();
@@ -550,9 +668,9 @@ void desenhaCelulas(qualidade q, int sizeR, int azimuteInicial, int azimutes, in
         const Trecho* doRaio = proximo;
         while (proximo != ultimo && proximo->k == k) ++proximo;
         if (!visiveis(k, de, ate)) continue;
-        if (q == PIOR) raioDePontos(lote, a, de, ate);
-        else if (q == BOA) raioSuave(lote, janela, sizeR, a, de, ate, doRaio, proximo);
-        else raioPlano(lote, janela, sizeR, a, inicio, fim, de, ate);
+        if (q == PIOR) raioDePontos(lote, amostras, a, de, ate);
+        else if (q == BOA) raioSuave(lote, janela, amostras, a, de, ate, doRaio, proximo);
+        else raioPlano(lote, janela, amostras, a, inicio, fim, de, ate);
     }
 }
 

@@ -32,9 +32,16 @@ void preencheDoisCaracteres(char campo[3], const char* origem) {
 
 // ---------------------------------------------------------------- construction
 
+namespace {
+unsigned long novaGeracao() {
+    static unsigned long ultima = 0;
+    return ++ultima;
+}
+} // namespace
+
 Matriz::Matriz()
     : raioMinimo(0), raioMaximo(0), anguloMinimo(0), anguloMaximo(0),
-      nome(nullptr), local{}, raioInicial(0), raioFinal(0) {
+      nome(nullptr), local{}, raioInicial(0), raioFinal(0), geracao(novaGeracao()) {
     for (auto& linha : tabela)
         for (float& celula : linha) celula = VALOR_NAO_LIDO;
     for (auto& linha : tabelaMenor2)
@@ -366,6 +373,7 @@ std::vector<std::string> textosDosAvisos(const char* nome, const AvisosDaLeitura
 }
 
 ResultadoLeitura Matriz::leVarredura(std::istream& entrada) {
+    geracao = novaGeracao();
     Leitor leitor(entrada);
     avisos = AvisosDaLeitura{};
 
@@ -454,6 +462,7 @@ ResultadoLeitura Matriz::leVarredura(std::istream& entrada) {
 // ------------------------------------------------------------- other formats
 
 void Matriz::carregaTabela(const std::vector<float>& valores, unsigned inicial, unsigned final) {
+    geracao = novaGeracao();
     for (int a = 0; a < N_AZIMUTES; ++a)
         for (int g = 0; g < N_RAIOS; ++g) {
             const std::size_t k = static_cast<std::size_t>(a) * N_RAIOS + g;
@@ -499,12 +508,14 @@ inline float maior(float a, float b) { return b > a ? b : a; }
 } // namespace
 
 void Matriz::subMatriz2() {
+    geracao = novaGeracao();
     for (int a = 0; a < N_AZIMUTES; ++a)
         for (int g = 0; g < N_RAIOS / 2; ++g)
             tabelaMenor2[a][g] = maior(tabela[a][2 * g], tabela[a][2 * g + 1]);
 }
 
 void Matriz::subMatriz4() {
+    geracao = novaGeracao();
     for (int a = 0; a < N_AZIMUTES; ++a)
         for (int g = 0; g < N_RAIOS / 4; ++g) {
             const float* p = &tabela[a][4 * g];
@@ -513,6 +524,7 @@ void Matriz::subMatriz4() {
 }
 
 void Matriz::subMatriz16() {
+    geracao = novaGeracao();
     for (int a = 0; a < N_AZIMUTES; ++a)
         for (int g = 0; g < N_RAIOS / 16; ++g) {
             float m[8];

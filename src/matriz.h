@@ -142,6 +142,9 @@ public:
     // constructed object.
     ResultadoLeitura leVarredura(std::istream& entrada);
     const AvisosDaLeitura& getAvisos() const { return avisos; }
+    // A number that changes whenever the tables may have changed (never
+    // the same for two objects): what is built from the tables keys on it.
+    unsigned long getGeracao() const { return geracao; }
 
     void subMatriz2();
     void subMatriz4();
@@ -202,6 +205,7 @@ private:
     AvisosDaLeitura avisos;
     std::string sitio;
     bool outroFormato = false; // read by another reader than the text one
+    unsigned long geracao;
 };
 
 #endif

@@ -5,6 +5,7 @@
 #include <memory>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "matriz.h"
 
@@ -47,6 +48,17 @@ TEST(Leitura, ExemploMinimo) {
     EXPECT_EQ(m->raioMinimo, 4u);
     EXPECT_EQ(m->getRaioFinal(), 7u);
     EXPECT_EQ(m->raioMaximo, 8u);
+
+    // What is built from the tables keys on their generation: every load
+    // gives a new one, never one another object has.
+    const unsigned long lida = m->getGeracao();
+    m->carregaTabela(std::vector<float>(10, 1.0f), 0, 9);
+    const unsigned long carregada = m->getGeracao();
+    EXPECT_NE(carregada, lida);
+    std::istringstream outra("x\n# Az: 0 graus\n 1\n");
+    m->leVarredura(outra);
+    EXPECT_NE(m->getGeracao(), carregada);
+    EXPECT_NE(le("x\n# Az: 0 graus\n 1\n")->getGeracao(), m->getGeracao());
 }
 
 // 1e309 overflows to infinity, which counts as 1e9 before the modulo.
