@@ -357,6 +357,22 @@ struct Visivel {
         const double py[4] = {ay * k0 * s0 + by, ay * k1 * s0 + by, ay * k1 * s1 + by, ay * k0 * s1 + by};
         return semCentroDePixel(px, py);
     }
+    // For the smooth cell with corners 0 (r0, a), 1 (r0, n), 2 (r1, n) and
+    // 3 (r1, a): whether its triangles (1, 2, 0) and (2, 3, 0) may each
+    // cover a pixel centre (a triangle that covers none writes nothing).
+    void triangulosComCentro(double r0, double r1, double cn, double sn, double ca, double sa, bool& primeiro,
+                             bool& segundo) const {
+        primeiro = segundo = true;
+        if (tudo || !pixelExato) return;
+        const double k0 = r0 / RAIOS_POR_UNIDADE, k1 = r1 / RAIOS_POR_UNIDADE;
+        const double x[4] = {ax * k0 * ca + bx, ax * k0 * cn + bx, ax * k1 * cn + bx, ax * k1 * ca + bx};
+        const double y[4] = {ay * k0 * sa + by, ay * k0 * sn + by, ay * k1 * sn + by, ay * k1 * sa + by};
+        // A triangle is the quadrilateral with its last corner twice.
+        const double x1[4] = {x[1], x[2], x[0], x[0]}, y1[4] = {y[1], y[2], y[0], y[0]};
+        const double x2[4] = {x[2], x[3], x[0], x[0]}, y2[4] = {y[2], y[3], y[0], y[0]};
+        primeiro = !semCentroDePixel(x1, y1);
+        segundo = !semCentroDePixel(x2, y2);
+    }
 };
 
 Visivel janelaNaVarredura(double margemPixels) { // margin in pixels beyond the window
@@ -589,16 +605,21 @@ void raioSuave(Lote& lote, const Visivel& janela, const Amostras& amostras, int 
         cantos.vaiPara(r);
         if (!cantos.algum()) continue; // all four corners grey: the cell is background
         const double r0 = static_cast<double>(sizeR) * r, r1 = static_cast<double>(sizeR) * (r + 1);
-        if (janela.semCentroDePixel(r0, r1, t.cosCentro[n], t.senCentro[n], t.cosCentro[a], t.senCentro[a])) continue;
+        bool primeiro, segundo;
+        janela.triangulosComCentro(r0, r1, t.cosCentro[n], t.senCentro[n], t.cosCentro[a], t.senCentro[a], primeiro, segundo);
         const float(&c)[4][3] = cantos.cores4;
         // The polygon as the renderer splits one: (1, 2, 0) and (2, 3, 0), so
         // the shading rounds exactly as for a single polygon.
-        lote.vertice(r0, t.cosCentro[n], t.senCentro[n], c[1]);
-        lote.vertice(r1, t.cosCentro[n], t.senCentro[n], c[2]);
-        lote.vertice(r0, t.cosCentro[a], t.senCentro[a], c[0]);
-        lote.vertice(r1, t.cosCentro[n], t.senCentro[n], c[2]);
-        lote.vertice(r1, t.cosCentro[a], t.senCentro[a], c[3]);
-        lote.vertice(r0, t.cosCentro[a], t.senCentro[a], c[0]);
+        if (primeiro) {
+            lote.vertice(r0, t.cosCentro[n], t.senCentro[n], c[1]);
+            lote.vertice(r1, t.cosCentro[n], t.senCentro[n], c[2]);
+            lote.vertice(r0, t.cosCentro[a], t.senCentro[a], c[0]);
+        }
+        if (segundo) {
+            lote.vertice(r1, t.cosCentro[n], t.senCentro[n], c[2]);
+            lote.vertice(r1, t.cosCentro[a], t.senCentro[a], c[3]);
+            lote.vertice(r0, t.cosCentro[a], t.senCentro[a], c[0]);
+        }
         lote.fimDePrimitiva();
     }
 }
