@@ -1,6 +1,7 @@
 // Polar cells of the scan in the three display qualities.
 //
-// Index: single cells | batched drawing | culling | the rays | the views' entry points
+// Index: single cells | batched drawing | colours of a table | culling | the rays |
+// the views' entry points
 #include <GL/gl.h>
 
 #include <algorithm>
