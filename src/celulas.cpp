@@ -109,48 +109,45 @@ const TabelaDeAngulos& angulos() {
 // Vertices with one colour each, drawn in chunks of bounded size.
 class Lote {
 public:
-    explicit Lote(GLenum modo) : modo(modo) {
-        xy.reserve(2 * CAPACIDADE);
-        rgb.reserve(3 * CAPACIDADE);
-    }
+    explicit Lote(GLenum modo) : modo(modo), xy(2 * CAPACIDADE), rgb(3 * CAPACIDADE) {}
     ~Lote() { desenha(); }
     void vertice(double raio, double c, double s, const float cor[3]) {
-        xy.push_back(static_cast<float>(raio * c / RAIOS_POR_UNIDADE));
-        xy.push_back(static_cast<float>(raio * s / RAIOS_POR_UNIDADE));
-        rgb.insert(rgb.end(), cor, cor + 3);
+        vertice(raio * c / RAIOS_POR_UNIDADE, raio * s / RAIOS_POR_UNIDADE, cor);
     }
     void vertice(double x, double y, const float cor[3]) {
-        xy.push_back(static_cast<float>(x));
-        xy.push_back(static_cast<float>(y));
-        rgb.insert(rgb.end(), cor, cor + 3);
+        xy[2 * n] = static_cast<float>(x);
+        xy[2 * n + 1] = static_cast<float>(y);
+        rgb[3 * n] = cor[0], rgb[3 * n + 1] = cor[1], rgb[3 * n + 2] = cor[2];
+        ++n;
     }
-    // Flushes between whole primitives only.
+    // Flushes between whole primitives only (none has more than MAIOR vertices).
     void fimDePrimitiva() {
-        if (xy.size() >= 2 * CAPACIDADE - 12) desenha();
+        if (n > CAPACIDADE - MAIOR) desenha();
     }
 
 private:
     void desenha() {
-        if (xy.empty()) return;
+        if (n == 0) return;
         glEnableClientState(GL_VERTEX_ARRAY);
         glEnableClientState(GL_COLOR_ARRAY);
         glVertexPointer(2, GL_FLOAT, 0, xy.data());
         glColorPointer(3, GL_FLOAT, 0, rgb.data());
-        glDrawArrays(modo, 0, static_cast<GLsizei>(xy.size() / 2));
+        glDrawArrays(modo, 0, static_cast<GLsizei>(n));
         // The software renderer holds a whole frame's primitives before
         // drawing them unless told to go on: a chunk at a time bounds the
         // memory a frame of a million small cells takes, at no cost in time.
         glFlush();
         glDisableClientState(GL_COLOR_ARRAY);
         glDisableClientState(GL_VERTEX_ARRAY);
-        xy.clear();
-        rgb.clear();
+        n = 0;
     }
     // Smaller chunks keep less of the renderer's memory in flight; below
     // this size the time per frame starts to grow.
     static constexpr std::size_t CAPACIDADE = 1 << 14; // vertices per chunk
+    static constexpr std::size_t MAIOR = 6;            // vertices of the largest primitive
     GLenum modo;
     std::vector<float> xy, rgb;
+    std::size_t n = 0; // vertices held
 };
 
 // Colour of a sample as floats; false for no echo (the background grey).
@@ -311,6 +308,9 @@ struct Visivel {
     // Scan frame to window pixels: px = ax * x + bx, py = ay * y + by.
     double ax, bx, ay, by;
     bool pixelExato = false; // positions known well enough to test pixel centres
+    // Margin of the pixel-centre tests, in pixels: well beyond the
+    // renderer's sub-pixel grid.
+    static constexpr double FOLGA = 1.0 / 64;
 
     // True when the convex quadrilateral px, py (window pixels, in order)
     // covers no pixel centre, with a margin beyond the renderer's sub-pixel
@@ -318,7 +318,6 @@ struct Visivel {
     // centre by centre; larger ones only by their bounding box.
     bool semCentroDePixel(const double (&px)[4], const double (&py)[4]) const {
         if (tudo || !pixelExato) return false;
-        constexpr double FOLGA = 1.0 / 64;
         double x0 = px[0], x1 = px[0], y0 = py[0], y1 = py[0];
         for (int k = 1; k < 4; ++k) {
             x0 = std::min(x0, px[k]), x1 = std::max(x1, px[k]);
@@ -368,11 +367,19 @@ struct Visivel {
         const double k0 = r0 / RAIOS_POR_UNIDADE, k1 = r1 / RAIOS_POR_UNIDADE;
         const double x[4] = {ax * k0 * ca + bx, ax * k0 * cn + bx, ax * k1 * cn + bx, ax * k1 * ca + bx};
         const double y[4] = {ay * k0 * sa + by, ay * k0 * sn + by, ay * k1 * sn + by, ay * k1 * sa + by};
+        // Most cells of a full disc at 250 m hold no pixel centre even in their bounding box.
+        const auto [menorX, maiorX] = std::minmax({x[0], x[1], x[2], x[3]});
+        const auto [menorY, maiorY] = std::minmax({y[0], y[1], y[2], y[3]});
+        if (std::ceil(menorX - 0.5 - FOLGA) > std::floor(maiorX - 0.5 + FOLGA) ||
+            std::ceil(menorY - 0.5 - FOLGA) > std::floor(maiorY - 0.5 + FOLGA)) {
+            primeiro = segundo = false;
+            return;
+        }
         // A triangle is the quadrilateral with its last corner twice.
-        const double x1[4] = {x[1], x[2], x[0], x[0]}, y1[4] = {y[1], y[2], y[0], y[0]};
-        const double x2[4] = {x[2], x[3], x[0], x[0]}, y2[4] = {y[2], y[3], y[0], y[0]};
-        primeiro = !semCentroDePixel(x1, y1);
-        segundo = !semCentroDePixel(x2, y2);
+        const double xa[4] = {x[1], x[2], x[0], x[0]}, ya[4] = {y[1], y[2], y[0], y[0]};
+        const double xb[4] = {x[2], x[3], x[0], x[0]}, yb[4] = {y[2], y[3], y[0], y[0]};
+        primeiro = !semCentroDePixel(xa, ya);
+        segundo = !semCentroDePixel(xb, yb);
     }
 };
 
