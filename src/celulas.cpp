@@ -571,25 +571,28 @@ void trechoUniforme(Lote& lote, const Visivel& janela, int sizeR, int a, int de,
     const TabelaDeAngulos& t = angulos();
     const int n = (a + 1) % N_AZIMUTES;
     const double k0 = static_cast<double>(sizeR) * de / RAIOS_POR_UNIDADE, k1 = static_cast<double>(sizeR) * ate / RAIOS_POR_UNIDADE;
-    // Inner and outer corners on a's line, then on n's.
-    const double px[4] = {k0 * t.cosCentro[a], k1 * t.cosCentro[a], k1 * t.cosCentro[n], k0 * t.cosCentro[n]};
-    const double py[4] = {k0 * t.senCentro[a], k1 * t.senCentro[a], k1 * t.senCentro[n], k0 * t.senCentro[n]};
-    // A sixty-fourth of a pixel outwards, in the scan frame (azimuths turn
+    // Inner and outer corners on a's line, then on n's, in window pixels.
+    const double cx[4] = {t.cosCentro[a], t.cosCentro[a], t.cosCentro[n], t.cosCentro[n]};
+    const double sy[4] = {t.senCentro[a], t.senCentro[a], t.senCentro[n], t.senCentro[n]};
+    const double k[4] = {k0, k1, k1, k0};
+    double px[4], py[4];
+    for (int c = 0; c < 4; ++c) px[c] = janela.ax * k[c] * cx[c] + janela.bx, py[c] = janela.ay * k[c] * sy[c] + janela.by;
+    // Each edge moved a sixty-fourth of a pixel outwards (azimuths turn
     // clockwise, so the corners usually go round clockwise).
     double area = 0;
-    for (int k = 0; k < 4; ++k) area += px[k] * py[(k + 1) % 4] - px[(k + 1) % 4] * py[k];
-    const double folga = (area > 0 ? 1.0 : -1.0) / 64 / std::min(janela.ax, janela.ay);
+    for (int c = 0; c < 4; ++c) area += px[c] * py[(c + 1) % 4] - px[(c + 1) % 4] * py[c];
+    const double folga = area > 0 ? Visivel::FOLGA : -Visivel::FOLGA;
     double nx[4], ny[4];
-    for (int k = 0; k < 4; ++k) {
-        const double ex = px[(k + 1) % 4] - px[k], ey = py[(k + 1) % 4] - py[k], l = std::hypot(ex, ey);
-        nx[k] = ey / l, ny[k] = -ex / l; // outwards for counter-clockwise corners
+    for (int c = 0; c < 4; ++c) {
+        const double ex = px[(c + 1) % 4] - px[c], ey = py[(c + 1) % 4] - py[c], l = std::hypot(ex, ey);
+        nx[c] = ey / l, ny[c] = -ex / l; // outwards for counter-clockwise corners
     }
     double qx[4], qy[4];
-    for (int k = 0; k < 4; ++k) {
-        const int e = (k + 3) % 4; // the edge that ends at corner k
-        const double f = folga / (1 + nx[e] * nx[k] + ny[e] * ny[k]);
-        qx[k] = px[k] + f * (nx[e] + nx[k]);
-        qy[k] = py[k] + f * (ny[e] + ny[k]);
+    for (int c = 0; c < 4; ++c) {
+        const int e = (c + 3) % 4; // the edge that ends at corner c
+        const double f = folga / (1 + nx[e] * nx[c] + ny[e] * ny[c]);
+        qx[c] = (px[c] + f * (nx[e] + nx[c]) - janela.bx) / janela.ax;
+        qy[c] = (py[c] + f * (ny[e] + ny[c]) - janela.by) / janela.ay;
     }
     for (int k : {0, 1, 2, 0, 2, 3}) lote.vertice(qx[k], qy[k], cor);
     lote.fimDePrimitiva();
