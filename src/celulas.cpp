@@ -203,13 +203,14 @@ public:
     const float* corDoIndice(std::uint16_t i) const { return paleta[i].data(); }
     // As corDaAmostra for the sample at row a, column r.
     bool cor(int a, int r, float c[3]) const {
-        const std::uint16_t i = indices[static_cast<std::size_t>(a) * colunas + r];
+        const std::uint16_t i = indice(a, r);
         if (i == 0) return false;
         std::copy(paleta[i].begin(), paleta[i].end(), c);
         return true;
     }
 
 private:
+    std::uint16_t indice(int a, int r) const { return indices[static_cast<std::size_t>(a) * colunas + r]; }
     void monta(int tamanho, int modoDeCor) {
         geracao = matriz.getGeracao(), sizeR = tamanho, modo = modoDeCor;
         colunas = colunasDaTabela(sizeR);
@@ -249,7 +250,6 @@ private:
     void achaUniformes() {
         trechos.clear();
         inicioDosTrechos.assign(N_AZIMUTES + 1, 0);
-        const auto indice = [this](int a, int r) { return indices[static_cast<std::size_t>(a) * colunas + r]; };
         for (int a = 0; a < N_AZIMUTES; ++a) {
             const int n = (a + 1) % N_AZIMUTES;
             inicioDosTrechos[a] = static_cast<int>(trechos.size());
@@ -318,14 +318,8 @@ struct Visivel {
     // centre by centre; larger ones only by their bounding box.
     bool semCentroDePixel(const double (&px)[4], const double (&py)[4]) const {
         if (tudo || !pixelExato) return false;
-        double x0 = px[0], x1 = px[0], y0 = py[0], y1 = py[0];
-        for (int k = 1; k < 4; ++k) {
-            x0 = std::min(x0, px[k]), x1 = std::max(x1, px[k]);
-            y0 = std::min(y0, py[k]), y1 = std::max(y1, py[k]);
-        }
-        const double kx0 = std::ceil(x0 - 0.5 - FOLGA), kx1 = std::floor(x1 - 0.5 + FOLGA);
-        const double ky0 = std::ceil(y0 - 0.5 - FOLGA), ky1 = std::floor(y1 - 0.5 + FOLGA);
-        if (kx0 > kx1 || ky0 > ky1) return true;
+        double kx0, kx1, ky0, ky1;
+        if (!centrosNaCaixa(px, py, kx0, kx1, ky0, ky1)) return true;
         if (kx1 - kx0 > 2 || ky1 - ky0 > 2) return false;
         // Twice the signed area gives the order of the corners.
         double area = 0;
@@ -350,11 +344,29 @@ struct Visivel {
             }
         return true;
     }
+    // The pixel centres (kx + 0.5, ky + 0.5), kx0 <= kx <= kx1 and ky0 <= ky
+    // <= ky1, in the bounding box of px, py widened by the margin; false
+    // when there are none.
+    static bool centrosNaCaixa(const double (&px)[4], const double (&py)[4], double& kx0, double& kx1, double& ky0,
+                               double& ky1) {
+        const auto [x0, x1] = std::minmax({px[0], px[1], px[2], px[3]});
+        const auto [y0, y1] = std::minmax({py[0], py[1], py[2], py[3]});
+        kx0 = std::ceil(x0 - 0.5 - FOLGA), kx1 = std::floor(x1 - 0.5 + FOLGA);
+        ky0 = std::ceil(y0 - 0.5 - FOLGA), ky1 = std::floor(y1 - 0.5 + FOLGA);
+        return kx0 <= kx1 && ky0 <= ky1;
+    }
+    // The corners of gates r0..r1 between directions (c0, s0) and (c1, s1)
+    // in window pixels: r0 then r1 along (c0, s0), r1 then r0 along (c1, s1).
+    void emPixels(double r0, double r1, double c0, double s0, double c1, double s1, double (&px)[4],
+                  double (&py)[4]) const {
+        const double k0 = r0 / RAIOS_POR_UNIDADE, k1 = r1 / RAIOS_POR_UNIDADE;
+        px[0] = ax * k0 * c0 + bx, px[1] = ax * k1 * c0 + bx, px[2] = ax * k1 * c1 + bx, px[3] = ax * k0 * c1 + bx;
+        py[0] = ay * k0 * s0 + by, py[1] = ay * k1 * s0 + by, py[2] = ay * k1 * s1 + by, py[3] = ay * k0 * s1 + by;
+    }
     // The quadrilateral of gates r0..r1 between directions (c0, s0) and (c1, s1).
     bool semCentroDePixel(double r0, double r1, double c0, double s0, double c1, double s1) const {
-        const double k0 = r0 / RAIOS_POR_UNIDADE, k1 = r1 / RAIOS_POR_UNIDADE;
-        const double px[4] = {ax * k0 * c0 + bx, ax * k1 * c0 + bx, ax * k1 * c1 + bx, ax * k0 * c1 + bx};
-        const double py[4] = {ay * k0 * s0 + by, ay * k1 * s0 + by, ay * k1 * s1 + by, ay * k0 * s1 + by};
+        double px[4], py[4];
+        emPixels(r0, r1, c0, s0, c1, s1, px, py);
         return semCentroDePixel(px, py);
     }
     // For the smooth cell with corners 0 (r0, a), 1 (r0, n), 2 (r1, n) and
@@ -364,20 +376,18 @@ struct Visivel {
                              bool& segundo) const {
         primeiro = segundo = true;
         if (tudo || !pixelExato) return;
-        const double k0 = r0 / RAIOS_POR_UNIDADE, k1 = r1 / RAIOS_POR_UNIDADE;
-        const double x[4] = {ax * k0 * ca + bx, ax * k0 * cn + bx, ax * k1 * cn + bx, ax * k1 * ca + bx};
-        const double y[4] = {ay * k0 * sa + by, ay * k0 * sn + by, ay * k1 * sn + by, ay * k1 * sa + by};
+        // p[0] is corner 0, p[1] corner 3, p[2] corner 2, p[3] corner 1.
+        double x[4], y[4];
+        emPixels(r0, r1, ca, sa, cn, sn, x, y);
         // Most cells of a full disc at 250 m hold no pixel centre even in their bounding box.
-        const auto [menorX, maiorX] = std::minmax({x[0], x[1], x[2], x[3]});
-        const auto [menorY, maiorY] = std::minmax({y[0], y[1], y[2], y[3]});
-        if (std::ceil(menorX - 0.5 - FOLGA) > std::floor(maiorX - 0.5 + FOLGA) ||
-            std::ceil(menorY - 0.5 - FOLGA) > std::floor(maiorY - 0.5 + FOLGA)) {
+        double kx0, kx1, ky0, ky1;
+        if (!centrosNaCaixa(x, y, kx0, kx1, ky0, ky1)) {
             primeiro = segundo = false;
             return;
         }
         // A triangle is the quadrilateral with its last corner twice.
-        const double xa[4] = {x[1], x[2], x[0], x[0]}, ya[4] = {y[1], y[2], y[0], y[0]};
-        const double xb[4] = {x[2], x[3], x[0], x[0]}, yb[4] = {y[2], y[3], y[0], y[0]};
+        const double xa[4] = {x[3], x[2], x[0], x[0]}, ya[4] = {y[3], y[2], y[0], y[0]};
+        const double xb[4] = {x[2], x[1], x[0], x[0]}, yb[4] = {y[2], y[1], y[0], y[0]};
         primeiro = !semCentroDePixel(xa, ya);
         segundo = !semCentroDePixel(xb, yb);
     }
@@ -570,13 +580,10 @@ struct Trecho {
 void trechoUniforme(Lote& lote, const Visivel& janela, int sizeR, int a, int de, int ate, const float cor[3]) {
     const TabelaDeAngulos& t = angulos();
     const int n = (a + 1) % N_AZIMUTES;
-    const double k0 = static_cast<double>(sizeR) * de / RAIOS_POR_UNIDADE, k1 = static_cast<double>(sizeR) * ate / RAIOS_POR_UNIDADE;
     // Inner and outer corners on a's line, then on n's, in window pixels.
-    const double cx[4] = {t.cosCentro[a], t.cosCentro[a], t.cosCentro[n], t.cosCentro[n]};
-    const double sy[4] = {t.senCentro[a], t.senCentro[a], t.senCentro[n], t.senCentro[n]};
-    const double k[4] = {k0, k1, k1, k0};
     double px[4], py[4];
-    for (int c = 0; c < 4; ++c) px[c] = janela.ax * k[c] * cx[c] + janela.bx, py[c] = janela.ay * k[c] * sy[c] + janela.by;
+    janela.emPixels(static_cast<double>(sizeR) * de, static_cast<double>(sizeR) * ate, t.cosCentro[a], t.senCentro[a],
+                    t.cosCentro[n], t.senCentro[n], px, py);
     // Each edge moved a sixty-fourth of a pixel outwards (azimuths turn
     // clockwise, so the corners usually go round clockwise).
     double area = 0;
@@ -672,34 +679,39 @@ void desenhaCelulas(qualidade q, int sizeR, int azimuteInicial, int azimutes, in
     const TabelaDeAngulos& t = angulos();
     Lote lote(q == PIOR ? GL_POINTS : q == BOA ? GL_TRIANGLES : GL_QUADS);
     const Amostras amostras(q == PIOR ? 1 : sizeR); // points read the full table
-    // The visible columns of wedge k, false when none.
-    const auto visiveis = [&](int k, int& de, int& ate) {
-        const int a = (azimuteInicial + k) % N_AZIMUTES, n = (a + 1) % N_AZIMUTES;
-        de = inicio, ate = fim;
-        // The ray's wedge: from azimuth a + 1 to a (smooth), else a's cell edges.
-        return q == BOA ? colunasVisiveis(janela, t.cosCentro[n], t.senCentro[n], t.cosCentro[a], t.senCentro[a], sizeR, de, ate)
-                        : colunasVisiveis(janela, t.cosBorda[a][0], t.senBorda[a][0], t.cosBorda[a][1], t.senBorda[a][1],
-                                          q == PIOR ? 1 : sizeR, de, ate);
+    // The visible columns [de, ate) of each wedge k; empty when none.
+    struct Colunas {
+        int de, ate;
     };
+    std::vector<Colunas> visiveis(static_cast<std::size_t>(std::max(azimutes, 0)));
+    for (int k = 0; k < azimutes; ++k) {
+        const int a = (azimuteInicial + k) % N_AZIMUTES, n = (a + 1) % N_AZIMUTES;
+        int de = inicio, ate = fim;
+        // The ray's wedge: from azimuth a + 1 to a (smooth), else a's cell edges.
+        const bool algum =
+            q == BOA ? colunasVisiveis(janela, t.cosCentro[n], t.senCentro[n], t.cosCentro[a], t.senCentro[a], sizeR, de, ate)
+                     : colunasVisiveis(janela, t.cosBorda[a][0], t.senBorda[a][0], t.cosBorda[a][1], t.senBorda[a][1],
+                                       q == PIOR ? 1 : sizeR, de, ate);
+        visiveis[k] = algum ? Colunas{de, ate} : Colunas{0, 0};
+    }
     // Smooth cells: runs of one colour first (only where the pixel grid is
     // known, and only in wedges with drawn wedges on both sides).
     std::vector<Trecho> trechos;
     if (q == BOA && !janela.tudo && janela.pixelExato && amostras.guardadas)
         for (int k = 0; k < azimutes; ++k) {
             if (azimutes < N_AZIMUTES && (k == 0 || k == azimutes - 1)) continue;
-            int de, ate;
-            if (visiveis(k, de, ate))
+            if (visiveis[k].de < visiveis[k].ate)
                 trechosDoRaio(lote, janela, *amostras.guardadas, sizeR, k, (azimuteInicial + k) % N_AZIMUTES,
-                              std::max(de, inicio + 1), std::min(ate, fim - 1), trechos);
+                              std::max(visiveis[k].de, inicio + 1), std::min(visiveis[k].ate, fim - 1), trechos);
         }
     const Trecho* proximo = trechos.data();
     const Trecho* const ultimo = trechos.data() + trechos.size();
     for (int k = 0; k < azimutes; ++k) {
         const int a = (azimuteInicial + k) % N_AZIMUTES;
-        int de, ate;
+        const int de = visiveis[k].de, ate = visiveis[k].ate;
         const Trecho* doRaio = proximo;
         while (proximo != ultimo && proximo->k == k) ++proximo;
-        if (!visiveis(k, de, ate)) continue;
+        if (de >= ate) continue;
         if (q == PIOR) raioDePontos(lote, amostras, a, de, ate);
         else if (q == BOA) raioSuave(lote, janela, amostras, a, de, ate, doRaio, proximo);
         else raioPlano(lote, janela, amostras, a, inicio, fim, de, ate);
