@@ -462,7 +462,6 @@ ResultadoLeitura Matriz::leVarredura(std::istream& entrada) {
 // ------------------------------------------------------------- other formats
 
 void Matriz::carregaTabela(const std::vector<float>& valores, unsigned inicial, unsigned final) {
-    geracao = novaGeracao();
     for (int a = 0; a < N_AZIMUTES; ++a)
         for (int g = 0; g < N_RAIOS; ++g) {
             const std::size_t k = static_cast<std::size_t>(a) * N_RAIOS + g;
