@@ -5,8 +5,68 @@
 
 #include <GL/gl.h>
 
+#include "estado.h"
 #include "geometria.h"
+#include "glauxiliar.h"
 #include "matriz.h"
+#include "recorte.h"
+
+// ---------------------------------------------------------------- single cells
+
+namespace {
+
+// A vertex `raio` gates from the radar at `radianos` from east, scan frame.
+void verticePolar(double raio, double radianos) {
+    const Ponto p = pontoPolar(raio, radianos);
+    glVertex3f(static_cast<float>(p.x), static_cast<float>(p.y), 0.0f);
+}
+
+// Flat cell of azimuth t, column r of the table of sizeR gates per column.
+void drawQuadradoSimples(int sizeR, int t, int r) {
+    glBegin(GL_POLYGON);
+    getNewColor(sizeR, t, r);
+    const int d = anguloPolarDoAzimute(t);
+    const double a1 = (d - 0.5) * GRAUS_PARA_RADIANOS;
+    const double a2 = (d + 0.5) * GRAUS_PARA_RADIANOS;
+    const double r0 = static_cast<double>(sizeR) * r;
+    const double r1 = static_cast<double>(sizeR) * (r + 1);
+    verticePolar(r0, a1);
+    verticePolar(r0, a2);
+    verticePolar(r1, a2);
+    verticePolar(r1, a1);
+    glEnd();
+}
+
+// Smooth cell between azimuths i and i + 1, each corner in its sample's colour.
+void drawQuadrado(int sizeR, int i, int r) {
+    const int n = (i + 1) % N_AZIMUTES;
+    const double d1 = anguloPolarDoAzimute(i) * GRAUS_PARA_RADIANOS;
+    const double d2 = anguloPolarDoAzimute(n) * GRAUS_PARA_RADIANOS;
+    // The outermost column has no neighbour outside: its outer corners take its own value.
+    const int fora = r + 1 < colunasDaTabela(sizeR) ? r + 1 : r;
+    const double r0 = static_cast<double>(sizeR) * r;
+    const double r1 = static_cast<double>(sizeR) * (r + 1);
+    glBegin(GL_POLYGON);
+    getNewColor(sizeR, i, r);
+    verticePolar(r0, d1);
+    getNewColor(sizeR, n, r);
+    verticePolar(r0, d2);
+    getNewColor(sizeR, n, fora);
+    verticePolar(r1, d2);
+    getNewColor(sizeR, i, fora);
+    verticePolar(r1, d1);
+    glEnd();
+}
+
+// Point sample of azimuth a, gate g (inside a GL_POINTS batch).
+void desenhaPonto(int a, int g) {
+    getNewColor(1, a, g);
+    verticePolar(g, anguloPolarDoAzimute(a) * GRAUS_PARA_RADIANOS);
+}
+
+} // namespace
+
+// --------------------------------------------------------------- whole views
 
 void baselineCelulasDaVarredura() {
     if (qualidadeImagem == PIOR) {

@@ -4,7 +4,6 @@
 #ifndef VORLANE_BASELINE_H
 #define VORLANE_BASELINE_H
 
-#include "glclass.h"
 
 // Cells of the full and zoom views for the current settings.
 void baselineCelulasDaVarredura();

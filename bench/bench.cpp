@@ -19,20 +19,25 @@
 #include <string>
 #include <vector>
 
+#include "aneis.h"
 #include "baseline.h"
 #include "cores.h"
 #include "estado.h"
 #include "eventos.h"
 #include "geometria.h"
 #include "glauxiliar.h"
-#include "glclass.h"
 #include "interacao.h"
 #include "janelas.h"
+#include "leitura/odim.h"
 #include "matriz.h"
-#include "odim.h"
 #include "menus.h"
+#include "minimapa.h"
+#include "painel.h"
 #include "quadros.h"
 #include "selecoes.h"
+#include "sobreposicao.h"
+#include "texto.h"
+#include "vistas.h"
 
 namespace {
 
@@ -113,15 +118,19 @@ void carrega(const std::string& arquivo, const char* primeiroRaio) {
     static std::unique_ptr<char[]> nome;
     nome.reset(new char[arquivo.size() + 1]);
     std::copy(arquivo.c_str(), arquivo.c_str() + arquivo.size() + 1, nome.get());
-    new (&matriz) Matriz(); // a fresh scan in the one global object
+    matriz.reinicia(); // the one global scan, emptied for the next
     matriz.setNome(nome.get());
     matriz.setRaioInicial(primeiroRaio);
-    matriz.Faz();
+    const Resultado lido = matriz.Faz();
+    if (!lido.segue) {
+        std::fprintf(stderr, "vorlane_bench: %s\n", lido.mensagem.c_str());
+        std::exit(1);
+    }
     invalidaQuadros(); // frames of the previous scan
 }
 
 void carregaOdim(const std::string& arquivo) {
-    new (&matriz) Matriz();
+    matriz.reinicia();
     std::string erro;
     if (!leOdim(arquivo.c_str(), OpcoesOdim(), matriz, erro)) {
         std::fprintf(stderr, "vorlane_bench: %s\n", erro.c_str());
@@ -338,7 +347,7 @@ double picoDeMemoriaMB(const std::vector<std::string>& argumentos) {
 int memoriaAposSuave250(const char* arquivo, const char* tempos) {
     preparaAlocador();
     inciaCores();
-    iniciaGlut("vorlane");
+    if (!iniciaGlut("vorlane")) return 1;
     criaJanelasEMenus();
     carrega(arquivo, "0");
     for (int k = 0; k < 30; ++k) {
@@ -373,7 +382,7 @@ int main(int argc, char** argv) {
     const char* gerador = argc > 1 ? argv[1] : "build/gerador";
     preparaAlocador(); // as the viewer does
     inciaCores();
-    iniciaGlut("vorlane_bench");
+    if (!iniciaGlut("vorlane_bench")) return 1;
     criaJanelasEMenus();
     for (int k = 0; k < 30; ++k) {
         glutMainLoopEvent();

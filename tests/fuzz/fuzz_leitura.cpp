@@ -9,6 +9,7 @@
 #include <sstream>
 #include <string>
 
+#include "leitura/varredura_texto.h"
 #include "matriz.h"
 
 namespace {

@@ -13,7 +13,7 @@
 #include <cstring>
 #include <set>
 
-#include "mapeamento.h"
+#include "leitura/mapeamento.h"
 #include "matriz.h"
 
 namespace {

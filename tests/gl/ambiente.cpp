@@ -11,12 +11,14 @@
 
 #include "cores.h"
 #include "estado.h"
-#include "glclass.h"
 #include "interacao.h"
 #include "janelas.h"
 #include "matriz.h"
 #include "menus.h"
+#include "minimapa.h"
+#include "painel.h"
 #include "quadros.h"
+#include "vistas.h"
 
 namespace {
 
@@ -45,7 +47,7 @@ public:
     void SetUp() override {
         inciaCores();
         carregaVarreduraDeTeste();
-        iniciaGlut("testes_gl");
+        ASSERT_TRUE(iniciaGlut("testes_gl"));
         criaJanelaPrincipal();
         // Let the server map the window before anything is read back.
         for (int k = 0; k < 30; ++k) {
@@ -62,7 +64,7 @@ const ::testing::Environment* const ambiente = ::testing::AddGlobalTestEnvironme
 } // namespace
 
 void carregaVarreduraDeTeste() {
-    new (&matriz) Matriz(); // the one global scan, constructed afresh
+    matriz.reinicia(); // the one global scan, emptied
     ASSERT_EQ(matriz.setRaioInicial("0"), 0);
     std::istringstream entrada(varreduraDeTeste());
     ASSERT_EQ(matriz.leVarredura(entrada), ResultadoLeitura::OK);

@@ -7,7 +7,7 @@
 
 #include "ambiente.h"
 #include "cores.h"
-#include "glclass.h"
+#include "estado.h"
 #include "janelas.h"
 
 namespace {

@@ -14,12 +14,14 @@
 
 #include "ambiente.h"
 #include "baseline.h"
+#include "celulas.h"
+#include "estado.h"
 #include "geometria.h"
 #include "glauxiliar.h"
-#include "glclass.h"
 #include "interacao.h"
 #include "matriz.h"
 #include "selecoes.h"
+#include "vistas.h"
 
 namespace {
 
@@ -33,7 +35,7 @@ std::string saidaDe(const std::string& comando) {
 }
 
 void carregaDoGerador(const std::string& opcoes, const char* raioInicial) {
-    new (&matriz) Matriz();
+    matriz.reinicia();
     ASSERT_EQ(matriz.setRaioInicial(raioInicial), 0);
     std::istringstream entrada(saidaDe(std::string(GERADOR) + " " + opcoes));
     ASSERT_EQ(matriz.leVarredura(entrada), ResultadoLeitura::OK);

@@ -8,8 +8,8 @@
 
 #include "ambiente.h"
 #include "cores.h"
+#include "estado.h"
 #include "glauxiliar.h"
-#include "glclass.h"
 #include "matriz.h"
 #include "selecoes.h"
 

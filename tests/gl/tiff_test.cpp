@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "ambiente.h"
-#include "glclass.h"
+#include "estado.h"
 #include "interacao.h"
 #include "matriz.h"
 #include "salvar.h"

@@ -12,11 +12,11 @@
 #include "ambiente.h"
 #include "cidades.h"
 #include "cores.h"
+#include "estado.h"
 #include "glauxiliar.h"
-#include "glclass.h"
 #include "interacao.h"
+#include "leitura/odim.h"
 #include "matriz.h"
-#include "odim.h"
 #include "quadros.h"
 #include "selecoes.h"
 
@@ -410,7 +410,7 @@ TEST_F(Vistas, LeituraNomeiaACelulaDesenhadaEmTodoAzimute) {
         for (int g = 0; g < 2000; ++g) varredura += std::string(" ") + VALORES[a % 3];
         varredura += "\n";
     }
-    new (&matriz) Matriz();
+    matriz.reinicia();
     ASSERT_EQ(matriz.setRaioInicial("0"), 0);
     std::istringstream entrada(varredura);
     ASSERT_EQ(matriz.leVarredura(entrada), ResultadoLeitura::OK);
@@ -474,7 +474,7 @@ TEST_F(Vistas, EcoOdimDesenhadoOndeFoiMedido) {
     std::string eco; // 50 dBZ at azimuth 63.1 from 101 to 103 km
     for (int k = 0; k <= 20; ++k) eco += " --eco 63.1," + std::to_string(101 + 0.1 * k) + ",50";
     ASSERT_EQ(std::system((std::string(GERADOR) + " --odim " + arquivo + " --nrays 720 --rscale 125" + eco).c_str()), 0);
-    new (&matriz) Matriz();
+    matriz.reinicia();
     std::string erro;
     ASSERT_TRUE(leOdim(arquivo.c_str(), OpcoesOdim(), matriz, erro)) << erro;
     invalidaQuadros();

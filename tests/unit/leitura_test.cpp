@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "leitura/varredura_texto.h"
 #include "matriz.h"
 
 namespace {

@@ -1,11 +1,21 @@
 // The main window's display callback and the scan views: full disc, zoom
 // and sector, the status bar and the hint line, and the kept frame.
+#include "vistas.h"
+
 #include <GL/freeglut.h>
 
 #include <vector>
 
+#include "aneis.h"
+#include "celulas.h"
+#include "contornos.h"
+#include "estado.h"
 #include "geometria.h"
-#include "glclass.h"
+#include "grafico.h"
+#include "quadros.h"
+#include "sobreposicao.h"
+#include "tabela.h"
+#include "texto.h"
 #include "textos.h"
 
 namespace {

@@ -41,7 +41,7 @@ std::string textoData(const char* dia, const char* mes, const char* ano, const c
     for (int m = 0; m <= 12; ++m) {
         char campo[3];
         std::snprintf(campo, sizeof campo, "%02d", m);
-        if (std::string(mes) == campo) texto = texto + " " + MESES[m] + " ";
+        if (std::string(mes) == campo) texto.append(" ").append(MESES[m]).append(" ");
     }
     if (std::string(dia) == "00") texto += "00";
     else texto += ano[0] > '5' ? "19" : "20";

@@ -1,7 +1,9 @@
 // The map outline around the BRU radar: nine polylines in map units.
+#include "mapa.h"
+
 #include <GL/gl.h>
 
-#include "glclass.h"
+#include "estado.h"
 
 namespace {
 

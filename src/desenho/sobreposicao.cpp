@@ -1,8 +1,12 @@
 // The site overlay: map outline and city labels, placed for the radar site.
+#include "sobreposicao.h"
+
 #include <GL/gl.h>
 
 #include "cidades.h"
-#include "glclass.h"
+#include "estado.h"
+#include "mapa.h"
+#include "texto.h"
 
 namespace {
 // Where the PPR radar lies in the BRU-based map, scan frame.

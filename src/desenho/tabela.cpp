@@ -1,9 +1,12 @@
 // The numeric values view: 30 gates by 14 azimuths around a chosen point.
+#include "tabela.h"
+
 #include <GL/gl.h>
 
+#include "estado.h"
 #include "geometria.h"
 #include "glauxiliar.h"
-#include "glclass.h"
+#include "texto.h"
 #include "textos.h"
 
 namespace {

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "resultado.h"
+
 // What the command line asks for.
 struct LinhaDeComando {
     enum Acao { ABRE, AJUDA, VERSAO } acao = ABRE;
@@ -16,13 +18,13 @@ struct LinhaDeComando {
 };
 
 // Parses the options (getopt_long: --elevacao N, --quantidade Q, --help,
-// --version, "--") and the positional arguments; a misuse prints one
-// stderr line and exits with status 1.
-LinhaDeComando leLinhaDeComando(int argc, char** argv);
+// --version, "--") and the positional arguments into `linha`; a misuse
+// comes back as a failure with its line.
+Resultado leLinhaDeComando(int argc, char** argv, LinhaDeComando& linha);
 
-// Reads the command line into `matriz` and picks `lugar`: --help and
-// --version print to stdout and exit with status 0; on any failure prints
-// one stderr line and exits with status 1.
-void inciaMatriz(int argc, char** argv);
+// Reads the command line into `matriz` and picks `lugar`, printing the
+// reader's warnings on stderr. --help and --version come back as the text
+// to print and status 0; any failure as its line and status 1.
+Resultado inciaMatriz(int argc, char** argv);
 
 #endif

@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "estado.h"
 #include "eventos.h"
 #include "glclass.h"
 #include "quadros.h"
@@ -26,7 +27,7 @@ void preparaAlocador() {
     mallopt(M_MMAP_THRESHOLD, 256 << 20);
 }
 
-void iniciaGlut(const char* programa) {
+bool iniciaGlut(const char* programa) {
     // Without a display GLUT would end the program with a message of its
     // own; say it in one line of ours, with the same status.
     Display* tela = XOpenDisplay(nullptr);
@@ -34,7 +35,7 @@ void iniciaGlut(const char* programa) {
         const char* nome = std::getenv("DISPLAY");
         std::fprintf(stderr, "vorlane: nao foi possivel abrir o display '%s': o visualizador precisa de uma sessao grafica\n",
                      nome ? nome : "");
-        std::exit(1);
+        return false;
     }
     XCloseDisplay(tela);
     // GLUT gets a made-up command line: the program's own arguments keep
@@ -44,6 +45,7 @@ void iniciaGlut(const char* programa) {
     int contagem = 1;
     glutInit(&contagem, argumentos);
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
+    return true;
 }
 
 // --------------------------------------------------------------------- windows

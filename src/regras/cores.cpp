@@ -102,3 +102,9 @@ int entradaDaLegendaMinima(int i) {
     return 30;
 }
 
+bool corEmFloats(float v, int modo, float cor[3]) {
+    CorAmostra c;
+    if (!corDoValor(v, modo, UsoDaCor::MAPA, c)) return false;
+    for (int k = 0; k < 3; ++k) cor[k] = c.emBytes ? c.b[k] / 255.0f : c.f[k];
+    return true;
+}

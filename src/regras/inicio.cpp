@@ -12,14 +12,10 @@
 #include <vector>
 
 #include "estado.h"
-#include "odim.h"
+#include "leitura/odim.h"
+#include "leitura/varredura_texto.h"
 
 namespace {
-
-[[noreturn]] void falha(const std::string& linha) {
-    std::fprintf(stderr, "vorlane: %s\n", linha.c_str());
-    std::exit(1);
-}
 
 char NOME_PADRAO[] = "dados.dat";
 
@@ -40,18 +36,17 @@ const char* const USO =
 // An argument such as "-5" or "-.5" is a (negative) number, not an option.
 bool pareceNumero(const char* s) { return s[0] == '-' && (s[1] == '.' || (s[1] >= '0' && s[1] <= '9')); }
 
-long inteiroPositivo(const char* texto, const char* opcao) {
+// A whole number from 1 up, else 0.
+long inteiroPositivo(const char* texto) {
     char* fim = nullptr;
     const long n = std::strtol(texto, &fim, 10);
-    if (fim == texto || *fim != '\0' || n < 1)
-        falha(std::string(opcao) + " '" + texto + "' invalida: use um numero inteiro de 1 em diante");
-    return n;
+    return fim == texto || *fim != '\0' || n < 1 ? 0 : n;
 }
 
 } // namespace
 
-LinhaDeComando leLinhaDeComando(int argc, char** argv) {
-    LinhaDeComando linha;
+Resultado leLinhaDeComando(int argc, char** argv, LinhaDeComando& linha) {
+    linha = LinhaDeComando{};
     // getopt_long would take a negative number for options: it is handed a
     // stand-in that reads as an argument ("\x01" and the argument's index),
     // and given back afterwards.
@@ -78,68 +73,78 @@ LinhaDeComando leLinhaDeComando(int argc, char** argv) {
     for (int c; (c = getopt_long(n, args.data(), ":", OPCOES, nullptr)) != -1;) {
         switch (c) {
         case ELEVACAO:
-            linha.elevacao = inteiroPositivo(original(optarg), "--elevacao");
+            linha.elevacao = inteiroPositivo(original(optarg));
+            if (linha.elevacao == 0)
+                return Resultado::falha(std::string("--elevacao '") + original(optarg) +
+                                        "' invalida: use um numero inteiro de 1 em diante");
             linha.temOpcaoOdim = true;
             break;
         case QUANTIDADE:
             linha.quantidade = original(optarg);
             linha.temOpcaoOdim = true;
             break;
-        case AJUDA: linha.acao = LinhaDeComando::AJUDA; return linha;
-        case VERSAO: linha.acao = LinhaDeComando::VERSAO; return linha;
-        case ':': falha(std::string("a opcao '") + args[optind - 1] + "' precisa de um valor; veja vorlane --help");
+        case AJUDA: linha.acao = LinhaDeComando::AJUDA; return Resultado::ok();
+        case VERSAO: linha.acao = LinhaDeComando::VERSAO; return Resultado::ok();
+        case ':':
+            return Resultado::falha(std::string("a opcao '") + args[optind - 1] + "' precisa de um valor; veja vorlane --help");
         default: {
             const char* opcao = args[optind - 1];
-            if (optopt != 0 && std::strncmp(opcao, "--", 2) != 0) falha(std::string("opcao desconhecida '-") + static_cast<char>(optopt) + "'; veja vorlane --help");
-            falha(std::string("opcao desconhecida '") + opcao + "'; veja vorlane --help");
+            if (optopt != 0 && std::strncmp(opcao, "--", 2) != 0)
+                return Resultado::falha(std::string("opcao desconhecida '-") + static_cast<char>(optopt) +
+                                        "'; veja vorlane --help");
+            return Resultado::falha(std::string("opcao desconhecida '") + opcao + "'; veja vorlane --help");
         }
         }
     }
     for (int k = optind; k < n; ++k) linha.posicionais.push_back(original(args[k]));
     if (linha.posicionais.size() > 2)
-        falha("argumentos demais; uso: vorlane [opcoes] [arquivo-de-varredura [primeiro-raio]] (veja vorlane --help)");
-    return linha;
+        return Resultado::falha(
+            "argumentos demais; uso: vorlane [opcoes] [arquivo-de-varredura [primeiro-raio]] (veja vorlane --help)");
+    return Resultado::ok();
 }
 
-void inciaMatriz(int argc, char** argv) {
-    const LinhaDeComando linha = leLinhaDeComando(argc, argv);
+Resultado inciaMatriz(int argc, char** argv) {
+    LinhaDeComando linha;
+    const Resultado lida = leLinhaDeComando(argc, argv, linha);
+    if (!lida.segue) return lida;
     switch (linha.acao) {
-    case LinhaDeComando::AJUDA:
-        std::fputs(USO, stdout);
-        std::exit(0);
-    case LinhaDeComando::VERSAO:
-        std::printf("vorlane %s\n", VORLANE_VERSAO);
-        std::exit(0);
+    case LinhaDeComando::AJUDA: return Resultado::termina(USO);
+    case LinhaDeComando::VERSAO: return Resultado::termina(std::string("vorlane ") + VORLANE_VERSAO + "\n");
     case LinhaDeComando::ABRE: break;
     }
     const char* nome = linha.posicionais.empty() ? NOME_PADRAO : linha.posicionais[0];
     const char* primeiroRaio = linha.posicionais.size() > 1 ? linha.posicionais[1] : nullptr;
     if (comecaComoHdf5(nome)) {
         if (primeiroRaio)
-            falha(std::string("primeiro raio '") + primeiroRaio + "' nao vale para o arquivo ODIM_H5 '" + nome +
+            return Resultado::falha(std::string("primeiro raio '") + primeiroRaio + "' nao vale para o arquivo ODIM_H5 '" + nome +
                   "': a geometria vem do arquivo");
         OpcoesOdim opcoes;
         opcoes.elevacao = linha.elevacao;
         opcoes.quantidade = linha.quantidade;
         std::string erro;
         iniciaCidades();
-        if (!leOdim(nome, opcoes, matriz, erro)) falha(erro);
+        if (!leOdim(nome, opcoes, matriz, erro)) return Resultado::falha(erro);
         lugar = UNK;
-        return;
+        return Resultado::ok();
     }
     if (linha.temOpcaoOdim)
-        falha(std::string("--elevacao e --quantidade valem so para arquivos ODIM_H5; '") + nome +
+        return Resultado::falha(std::string("--elevacao e --quantidade valem so para arquivos ODIM_H5; '") + nome +
               "' e uma varredura em texto");
     // A first gate from the name only matters when no argument replaces it.
     if (!matriz.setNome(nome) && !primeiroRaio)
-        falha(std::string("o nome '") + nome + "' indica um primeiro raio fora da faixa de 0 a 1999");
+        return Resultado::falha(std::string("o nome '") + nome + "' indica um primeiro raio fora da faixa de 0 a 1999");
     if (primeiroRaio) {
         switch (matriz.setRaioInicial(primeiroRaio)) {
-        case 1: falha(std::string("primeiro raio invalido '") + primeiroRaio + "': use apenas digitos, '.' e '-'");
-        case 2: falha(std::string("primeiro raio '") + primeiroRaio + "' fora da faixa de 0 a 1999");
+        case 1:
+            return Resultado::falha(std::string("primeiro raio invalido '") + primeiroRaio +
+                                    "': use apenas digitos, '.' e '-'");
+        case 2: return Resultado::falha(std::string("primeiro raio '") + primeiroRaio + "' fora da faixa de 0 a 1999");
         default: break;
         }
     }
-    matriz.Faz();
+    const Resultado lido = matriz.Faz();
+    if (!lido.segue) return lido;
+    for (const std::string& aviso : textosDosAvisos(nome, matriz.getAvisos())) std::fprintf(stderr, "%s\n", aviso.c_str());
     lugar = lugarDoCodigo(matriz.getLocal());
+    return Resultado::ok();
 }

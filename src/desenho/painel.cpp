@@ -1,11 +1,15 @@
 // The side panel: scan time, date and site, the current settings and the
 // colour legend of the current colour mode.
+#include "painel.h"
+
 #include <GL/gl.h>
 
 #include <vector>
 
 #include "cores.h"
-#include "glclass.h"
+#include "estado.h"
+#include "quadros.h"
+#include "texto.h"
 #include "textos.h"
 
 namespace {

@@ -131,7 +131,7 @@ std::vector<Rotulo> rotulosDosAneis(medidas unidade) {
                 rotulos.push_back({r.texto, static_cast<float>(raio), 0.0f});
                 continue;
             }
-            const double rad = (a / 30) * RADIANOS_POR_30_GRAUS;
+            const double rad = (a / 30.0) * RADIANOS_POR_30_GRAUS; // exact: a is a multiple of 30
             rotulos.push_back({r.texto, static_cast<float>(raio * std::cos(rad)), static_cast<float>(raio * std::sin(rad))});
         }
     };

@@ -1,13 +1,15 @@
 // The dashed outline of a selection being dragged, and the sector outline
 // shared with the minimap.
+#include "contornos.h"
+
 #include <GL/gl.h>
 
 #include <algorithm>
 #include <cmath>
 #include <vector>
 
+#include "estado.h"
 #include "geometria.h"
-#include "glclass.h"
 #include "selecoes.h"
 
 namespace {

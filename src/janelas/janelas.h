@@ -6,8 +6,8 @@
 // Tunes the C library's allocator for steady redraw times; call first thing.
 void preparaAlocador();
 // glutInit with only the name `programa` as command line, then the display
-// mode; without an X display, one stderr line and exit status 1.
-void iniciaGlut(const char* programa);
+// mode; without an X display, one stderr line and false.
+bool iniciaGlut(const char* programa);
 
 // Each creates its window, registers its callbacks and leaves it current.
 void criaJanelaPrincipal();

@@ -1,9 +1,12 @@
 // The profile graph: reflectivity along a radial or an arc against a dBZ grid.
+#include "grafico.h"
+
 #include <GL/gl.h>
 
+#include "estado.h"
 #include "geometria.h"
 #include "glauxiliar.h"
-#include "glclass.h"
+#include "texto.h"
 
 namespace {
 

@@ -1,7 +1,9 @@
 // The text primitive and the status-bar readout.
+#include "texto.h"
+
 #include <GL/freeglut.h>
 
-#include "glclass.h"
+#include "estado.h"
 #include "textos.h"
 
 void drawString(const char* s, int tamanho) {

@@ -1,10 +1,17 @@
 // The minimap: the whole scan at 4 km per cell with rings and map, and the
 // region the main window shows marked in magenta.
+#include "minimapa.h"
+
 #include <GL/gl.h>
 
 #include <vector>
 
-#include "glclass.h"
+#include "aneis.h"
+#include "celulas.h"
+#include "contornos.h"
+#include "estado.h"
+#include "quadros.h"
+#include "sobreposicao.h"
 
 namespace {
 

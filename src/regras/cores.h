@@ -33,6 +33,10 @@ enum class UsoDaCor { MAPA, LINHA };
 // Colour of value v in mode `modo`; false (nothing set) for a mode outside 0..3.
 bool corDoValor(float v, int modo, UsoDaCor uso, CorAmostra& cor);
 
+// The map colour of a value with echo (v >= DBZ_MINIMO) as floats 0..1, as
+// the drawing sends it: false for a mode outside 0..3.
+bool corEmFloats(float v, int modo, float cor[3]);
+
 // Palette entry of v in COR_MEDIO (v >= -12.5): its 2.5-dBZ class, the last
 // entry for 68.75 dBZ and above.
 int indiceMedio(float v);

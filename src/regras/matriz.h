@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "resultado.h"
+
 // Table geometry: rows are whole-degree azimuths, columns 250 m gates.
 constexpr int N_AZIMUTES = 360;
 constexpr int N_RAIOS = 2000;
@@ -19,7 +21,7 @@ constexpr float VALOR_SEM_ECO = -27.0f;    // token "--.-"
 constexpr float VALOR_ZERO_FALSO = -66.6f; // token that converts to zero but is not "0.0"
 
 // Result of reading a scan: the reader never exits by itself, so it can be
-// run on any bytes (tests, fuzzing); Faz turns failures into exit status 1.
+// run on any bytes (tests, fuzzing); Faz turns failures into their line.
 enum class ResultadoLeitura {
     OK,
     SEM_MARCADOR,      // no '#' at the start of a line
@@ -81,9 +83,6 @@ struct AvisosDaLeitura {
     Ocorrencias cortado;
 };
 
-// One stderr-ready line per kind that occurred (none for a regular file).
-std::vector<std::string> textosDosAvisos(const char* nome, const AvisosDaLeitura& avisos);
-
 // Integer value of a first-gate text the C atoi way (optional sign, digits),
 // saturated at +-1e9 instead of overflowing.
 long inteiroDoTexto(const char* s, std::size_t maxCaracteres = static_cast<std::size_t>(-1));
@@ -91,17 +90,14 @@ long inteiroDoTexto(const char* s, std::size_t maxCaracteres = static_cast<std::
 // True when g is a gate of the table.
 inline bool raioNaTabela(long g) { return g >= 0 && g < N_RAIOS; }
 
-// Value stored for one token ("--.-" and zeros other than "0.0" are codes).
-float valorDoToken(const char* token);
-
-// Row of the first azimuth block whose header gives the number t0.
-int linhaDoPrimeiroAzimute(long t0);
-
 class Matriz {
 public:
     Matriz();
     Matriz(const Matriz&) = delete;
     Matriz& operator=(const Matriz&) = delete;
+    // Back to the state of a freshly constructed object (a new generation):
+    // the one global scan is refilled this way, never constructed over.
+    void reinicia();
 
     // Accessors: callers keep rows in 0..359 and gates inside the table.
     float getTabela(int angulo, int raio) const { return tabela[angulo][raio]; }
@@ -132,11 +128,10 @@ public:
     const char* getMinuto() const { return hora[1]; }
     const char* getSegundo() const { return hora[2]; }
 
-    // Opens the file `nome`, reads it, builds the reduced tables. Ends the
-    // process with status 1 and one stderr line when the file cannot be
-    // opened or holds no usable scan; prints one warning line on stderr per
-    // kind of irregularity found.
-    void Faz();
+    // Opens the file `nome`, reads it, builds the reduced tables. A failure
+    // (the file cannot be opened or holds no usable scan) comes back as its
+    // one line; the irregularities found are in getAvisos.
+    Resultado Faz();
     // The reading itself, from any stream: fills the table, the bounds and
     // the irregularities, and builds the reduced tables. Meant for a freshly
     // constructed object.
@@ -181,31 +176,33 @@ public:
     bool salvaAtual(int ori, int orf, int oti, int otf, std::string* gravado = nullptr) const;
 
     // Bounds found by the reader.
-    unsigned raioMinimo;   // copy of raioInicial taken when reading starts
-    unsigned raioMaximo;   // one past the last gate written (<= 2000)
-    unsigned anguloMinimo; // row of the first azimuth block
-    unsigned anguloMaximo; // reader's azimuth counter at the end (not mod 360)
+    unsigned raioMinimo = 0;   // copy of raioInicial taken when reading starts
+    unsigned raioMaximo = 0;   // one past the last gate written (<= 2000)
+    unsigned anguloMinimo = 0; // row of the first azimuth block
+    unsigned anguloMaximo = 0; // reader's azimuth counter at the end (not mod 360)
 
 private:
     bool openDados();
     static bool isReal(char c);
     static bool isUnsigned(char c);
+    // A number no generation has had yet.
+    static unsigned long novaGeracao();
 
     std::ifstream Dados;
     float tabela[N_AZIMUTES][N_RAIOS];
     float tabelaMenor2[N_AZIMUTES][N_RAIOS / 2];
     float tabelaMenor4[N_AZIMUTES][N_RAIOS / 4];
     float tabelaMenor16[N_AZIMUTES][N_RAIOS / 16];
-    const char* nome;
-    char local[4];
-    char data[3][3];
-    char hora[3][3];
-    unsigned raioInicial;
-    unsigned raioFinal;
+    const char* nome = nullptr;
+    char local[4] = {};
+    char data[3][3] = {};
+    char hora[3][3] = {};
+    unsigned raioInicial = 0;
+    unsigned raioFinal = 0;
     AvisosDaLeitura avisos;
     std::string sitio;
     bool outroFormato = false; // read by another reader than the text one
-    unsigned long geracao;
+    unsigned long geracao = 0;
 };
 
 #endif

@@ -1,10 +1,13 @@
 // Spokes, range-window circles and distance rings with their labels.
+#include "aneis.h"
+
 #include <GL/gl.h>
 
 #include <cmath>
 
+#include "estado.h"
 #include "geometria.h"
-#include "glclass.h"
+#include "texto.h"
 
 namespace {
 

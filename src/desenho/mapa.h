@@ -1,0 +1,7 @@
+// The built-in map outline of the two known sites.
+#ifndef VORLANE_MAPA_H
+#define VORLANE_MAPA_H
+
+void drawMapa();
+
+#endif

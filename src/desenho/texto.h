@@ -1,0 +1,12 @@
+// The text primitive and the status bar's position readout.
+#ifndef VORLANE_TEXTO_H
+#define VORLANE_TEXTO_H
+
+void drawString(const char* s, int tamanho);
+// drawString at (x, y) of the current frame.
+void escreveEm(float x, float y, const char* s, int tamanho = 0);
+// Text colour over the graph's and table's background: white on black, black on white.
+void aplicaCorDoTexto();
+void drawPosition();
+
+#endif
