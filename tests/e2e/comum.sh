@@ -152,6 +152,16 @@ escolhe() {
   falha "o menu $* nao foi escolhido"
 }
 
+# Paths for escolhe; they mirror the menu tables in src/janelas/menus.cpp (main window, then panel).
+readonly AMPLIAR="0" VOLTAR="2" SAIR="4"
+readonly PERFIL_ANGULAR="1 0 0" PERFIL_RADIAL="1 0 1" SETOR_CIRCULAR="1 1" DESLOCAR_BOLACHA="1 2" VALORES_NUMERICOS="1 3"
+readonly SALVAR_IMAGEM_LZW="3 0 0" SALVAR_IMAGEM_PACKBITS="3 0 1" SALVAR_IMAGEM_SEM_COMPRESSAO="3 0 2" SALVAR_TEXTO="3 1"
+readonly TEXTO_PRETO_FUNDO_BRANCO="0 0" TEXTO_BRANCO_FUNDO_PRETO="0 1"
+readonly TEXTO_COLORIDO_FUNDO_PRETO="0 2" TEXTO_COLORIDO_FUNDO_BRANCO="0 3"
+readonly QUALIDADE_BOA="1 0" QUALIDADE_RUIM="1 1" QUALIDADE_PIOR="1 2"
+readonly CORES_MAXIMO="2 0" CORES_32="2 1" CORES_5="2 2" CORES_BRILHO="2 3"
+readonly UNIDADE_KILOMETROS="3 0" UNIDADE_MILHAS="3 1" LEITURA_250_M="4 0" LEITURA_500_M="4 1" LEITURA_1_KM="4 2"
+
 # Left drag in window $1 from ($2, $3) to ($4, $5), in steps with the button
 # down, as a hand would. Its effect is the caller's to wait for.
 arrasta() {
@@ -218,7 +228,7 @@ setor() {
   captura "$1" "$TMP/disco.png"
   repete_ate arrasta_setor "$1" -- difere_mais "$1" "$TMP/setor.png" "$TMP/disco.png" 50000 || falha "o setor nao encheu a janela"
 }
-arrasta_setor() { escolhe "$1" 320 320 1 1; arrasta "$1" 420 200 500 300; }
+arrasta_setor() { escolhe "$1" 320 320 $SETOR_CIRCULAR; arrasta "$1" 420 200 500 300; }
 
 # True once stdout has the line of a file written: $1 imagem/texto, $2 its
 # name as the viewer gives it (the viewer writes the line after the file).

@@ -9,9 +9,10 @@ cp "$FONTE/exemplos/BRU050301143000.dat" "$TMP/radar/"
 abre radar/BRU050301143000.dat
 P=$(espera_janela VORLANE)
 
+salvar=("$SALVAR_IMAGEM_LZW" "$SALVAR_IMAGEM_PACKBITS" "$SALVAR_IMAGEM_SEM_COMPRESSAO")
 esperado=(LZW RLE None) # ImageMagick calls PackBits RLE
 for k in 0 1 2; do
-  escolhe "$P" 320 320 3 0 "$k"
+  escolhe "$P" 320 320 ${salvar[k]}
   f="$TMP/radar/BRU050301143000.dat-000$k.tif"
   ate_que gravou imagem "radar/BRU050301143000.dat-000$k.tif" || falha "sem $f: $(cat "$TMP/stdout")"
   info=$(identify -format '%w %h %C' "$f")
@@ -32,10 +33,10 @@ ate_que igual_ao_tiff || falha "o TIFF difere da tela"
 # after are passed over; the counter goes on after the number used.
 printf 'de outra sessao\n' | tee "$TMP/antigo" >"$TMP/radar/BRU050301143000.dat-0003.tif"
 mkdir "$TMP/radar/BRU050301143000.dat-0004.tif"
-escolhe "$P" 320 320 3 0 0
+escolhe "$P" 320 320 $SALVAR_IMAGEM_LZW
 ate_que gravou imagem radar/BRU050301143000.dat-0005.tif || falha "imagem: $(cat "$TMP/stdout")"
 rmdir "$TMP/radar/BRU050301143000.dat-0004.tif" # free again, but behind the counter
-escolhe "$P" 320 320 3 0 1
+escolhe "$P" 320 320 $SALVAR_IMAGEM_PACKBITS
 ate_que gravou imagem radar/BRU050301143000.dat-0006.tif || falha "a numeracao nao continuou: $(cat "$TMP/stdout")"
 cmp -s "$TMP/antigo" "$TMP/radar/BRU050301143000.dat-0003.tif" || falha "a imagem antiga mudou"
 
@@ -43,9 +44,9 @@ cmp -s "$TMP/antigo" "$TMP/radar/BRU050301143000.dat-0003.tif" || falha "a image
 setor "$P"
 texto=radar/BRU050301143000.243km40-84
 cp "$TMP/antigo" "$TMP/$texto"
-escolhe "$P" 320 320 3 1
+escolhe "$P" 320 320 $SALVAR_TEXTO
 ate_que gravou texto "${texto}_2" || falha "texto: $(cat "$TMP/stdout")"
-escolhe "$P" 320 320 3 1
+escolhe "$P" 320 320 $SALVAR_TEXTO
 ate_que gravou texto "${texto}_3" || falha "segundo texto: $(cat "$TMP/stdout")"
 cmp -s "$TMP/antigo" "$TMP/$texto" || falha "o texto antigo mudou"
 cmp -s "$TMP/${texto}_2" "$TMP/${texto}_3" || falha "as duas exportacoes diferem"
@@ -56,7 +57,7 @@ grep -qx 'Raios: 973-1132' "$TMP/${texto}_2" || falha "conteudo: $(head -c 200 "
 xdotool windowsize "$P" 800 600
 ate_que_avalia '[ "$(xdotool getwindowgeometry "$P" | grep -c "Geometry: 800x600")" = 1 ]' || falha "a janela nao cresceu"
 xdotool mousemove --window "$P" 100 100 mousemove --window "$P" 110 100
-escolhe "$P" 320 320 3 0 2
+escolhe "$P" 320 320 $SALVAR_IMAGEM_SEM_COMPRESSAO
 f=radar/BRU050301143000.dat-0007.tif
 ate_que gravou imagem "$f" || falha "imagem maior: $(cat "$TMP/stdout")"
 [ "$(identify -format '%w %h' "$TMP/$f")" = "800 600" ] || falha "tamanho: $(identify "$TMP/$f")"

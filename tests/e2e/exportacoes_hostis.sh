@@ -6,10 +6,10 @@ source "$(dirname "$0")/comum.sh"
 # Takes a snapshot and a sector's text export; checks both land beside the scan.
 exporta_e_confere() {
   local P=$1 dir=$2 base=$3
-  escolhe "$P" 320 320 3 0 2
+  escolhe "$P" 320 320 $SALVAR_IMAGEM_SEM_COMPRESSAO
   ate_que test -s "$dir/$base.dat-0000.tif" || falha "sem TIFF em ${dir:0:80}..."
   setor "$P"
-  escolhe "$P" 320 320 3 1
+  escolhe "$P" 320 320 $SALVAR_TEXTO
   ate_que test -s "$dir/${base%%.*}.243km40-84" || falha "sem texto em ${dir:0:80}..."
 }
 
@@ -42,9 +42,9 @@ cp "$FONTE/exemplos/BRU050301143000.dat" "$TMP/some/"
 abre some/BRU050301143000.dat
 P=$(espera_janela VORLANE)
 rm -rf "$TMP/some"
-escolhe "$P" 320 320 3 0 0
+escolhe "$P" 320 320 $SALVAR_IMAGEM_LZW
 setor "$P"
-escolhe "$P" 320 320 3 1
+escolhe "$P" 320 320 $SALVAR_TEXTO
 ate_que_avalia 'test "$(wc -l <"$TMP/stderr")" -eq 2' || falha "mensagens: $(cat "$TMP/stderr")"
 [ "$(grep -c '^vorlane: ' "$TMP/stderr")" -eq 2 ] || falha "mensagens: $(cat "$TMP/stderr")"
 [ ! -s "$TMP/stdout" ] || falha "falhas anunciadas como gravadas: $(cat "$TMP/stdout")"

@@ -17,13 +17,14 @@ no_eco() { captura "$P" "$TMP/disco.png"; [ "$(pixel "$TMP/disco.png" "$x" "$y")
 ate_que no_eco || falha "o eco nao esta em $x,$y: $(pixel "$TMP/disco.png" "$x" "$y")"
 
 # "Valores Numericos", a click on the echo, "Como Texto": the table holds it.
-escolhe "$P" 320 320 1 3
+escolhe "$P" 320 320 $VALORES_NUMERICOS
 repete_ate clica "$P" "$x" "$y" -- difere_mais "$P" "$TMP/tabela.png" "$TMP/disco.png" 5000 || falha "sem tabela"
-repete_ate escolhe "$P" 320 320 3 1 -- grep -q "texto gravado em 'radar\." "$TMP/stdout" || falha "sem texto"
+repete_ate escolhe "$P" 320 320 $SALVAR_TEXTO -- grep -q "texto gravado em 'radar\." "$TMP/stdout" || falha "sem texto"
 exportado=$TMP/$(sed -n "s/^vorlane: texto gravado em '\(radar\.[^']*\)'$/\1/p" "$TMP/stdout")
 grep -q " 50 " "$exportado" || falha "o texto nao tem o eco: $(head -c 300 "$exportado")"
 
-repete_ate escolhe "$P" 320 320 3 0 2 -- gravou imagem radar.h5-0000.tif || falha "sem imagem: $(cat "$TMP/stdout")"
+repete_ate escolhe "$P" 320 320 $SALVAR_IMAGEM_SEM_COMPRESSAO -- gravou imagem radar.h5-0000.tif ||
+  falha "sem imagem: $(cat "$TMP/stdout")"
 [ "$(identify -format '%w %h' "$TMP/radar.h5-0000.tif")" = "640 640" ] || falha "imagem"
 [ ! -s "$TMP/stderr" ] || falha "stderr: $(cat "$TMP/stderr")"
 echo ok

@@ -52,16 +52,20 @@ teclas() {
   eventos=$((eventos + n + 1))
 }
 
-FOLHAS_PRINCIPAL=("0" "1 0 0" "1 0 1" "1 1" "1 2" "1 3" "2" "3 0 0" "3 0 1" "3 0 2" "3 1")
-FOLHAS_PAINEL=("0 0" "0 1" "0 2" "0 3" "1 0" "1 1" "1 2" "2 0" "2 1" "2 2" "2 3" "3 0" "3 1" "4 0" "4 1" "4 2")
+FOLHAS_PRINCIPAL=(AMPLIAR PERFIL_ANGULAR PERFIL_RADIAL SETOR_CIRCULAR DESLOCAR_BOLACHA VALORES_NUMERICOS VOLTAR
+  SALVAR_IMAGEM_LZW SALVAR_IMAGEM_PACKBITS SALVAR_IMAGEM_SEM_COMPRESSAO SALVAR_TEXTO)
+FOLHAS_PAINEL=(TEXTO_PRETO_FUNDO_BRANCO TEXTO_BRANCO_FUNDO_PRETO TEXTO_COLORIDO_FUNDO_PRETO TEXTO_COLORIDO_FUNDO_BRANCO
+  QUALIDADE_BOA QUALIDADE_RUIM QUALIDADE_PIOR CORES_MAXIMO CORES_32 CORES_5 CORES_BRILHO
+  UNIDADE_KILOMETROS UNIDADE_MILHAS LEITURA_250_M LEITURA_500_M LEITURA_1_KM)
+REGIOES=(SETOR_CIRCULAR PERFIL_RADIAL PERFIL_ANGULAR VALORES_NUMERICOS) # the press places the table
 # The minimap covers the main window from its column 635 on (rows 0 to 319).
 menu() {
   local largura=$((LARGURA < 630 ? LARGURA : 630))
   if [ $((RANDOM % 2)) -eq 0 ] && [ "$LARGURA" -ge 100 ] && [ "$ALTURA" -ge 100 ]; then
     escolhe "$P" $((RANDOM % (largura - 40) + 20)) $((RANDOM % (ALTURA - 40) + 20)) \
-      ${FOLHAS_PRINCIPAL[RANDOM % ${#FOLHAS_PRINCIPAL[@]}]}
+      ${!FOLHAS_PRINCIPAL[RANDOM % ${#FOLHAS_PRINCIPAL[@]}]}
   else
-    escolhe "$PA" 80 $((RANDOM % 200 + 300)) ${FOLHAS_PAINEL[RANDOM % ${#FOLHAS_PAINEL[@]}]}
+    escolhe "$PA" 80 $((RANDOM % 200 + 300)) ${!FOLHAS_PAINEL[RANDOM % ${#FOLHAS_PAINEL[@]}]}
   fi
   eventos=$((eventos + 4))
 }
@@ -71,14 +75,9 @@ exporta() {
   [ "$LARGURA" -ge 200 ] && [ "$ALTURA" -ge 200 ] || return 0
   local x0=$((X0 + RANDOM % (LARGURA - 20) + 10)) y0=$((Y0 + RANDOM % (ALTURA - 20) + 10))
   local x1=$((X0 + RANDOM % (LARGURA - 20) + 10)) y1=$((Y0 + RANDOM % (ALTURA - 20) + 10))
-  case $((RANDOM % 4)) in
-  0) escolhe "$P" 100 100 1 1 ;;   # Setor Circular
-  1) escolhe "$P" 100 100 1 0 1 ;; # Intervalo Radial
-  2) escolhe "$P" 100 100 1 0 0 ;; # Intervalo Angular
-  3) escolhe "$P" 100 100 1 3 ;;   # Valores Numericos: a click places the table
-  esac
+  escolhe "$P" 100 100 ${!REGIOES[RANDOM % ${#REGIOES[@]}]}
   xdotool mousemove "$x0" "$y0" mousedown 1 mousemove "$x1" "$y1" mouseup 1
-  escolhe "$P" 100 100 3 1
+  escolhe "$P" 100 100 $SALVAR_TEXTO
   eventos=$((eventos + 12))
 }
 
@@ -111,7 +110,7 @@ LARGURA=640 ALTURA=640
 ate_que_avalia '[ "$(xdotool getwindowgeometry "$P" | grep -c "Geometry: 640x640")" = 1 ]' || falha "a janela nao voltou a 640 x 640"
 antes=$(ls "$TMP/radar" | grep -c '\.tif$' || true)
 mais_um_tiff() { [ "$(ls "$TMP/radar" | grep -c '\.tif$')" -gt "$antes" ]; }
-repete_ate escolhe "$P" 320 320 3 0 0 -- mais_um_tiff || falha "sem TIFF final"
+repete_ate escolhe "$P" 320 320 $SALVAR_IMAGEM_LZW -- mais_um_tiff || falha "sem TIFF final"
 ultimo=$(ls "$TMP/radar"/*.tif | sort | tail -n 1)
 ate_que_avalia 'test "$(identify -format "%w %h" "$ultimo" 2>/dev/null)" = "640 640"' || falha "TIFF final invalido: $ultimo"
 vivo

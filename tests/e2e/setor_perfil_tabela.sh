@@ -14,7 +14,7 @@ captura "$P" "$TMP/disco.png"
 
 # Exports the region shown as text, again until the viewer names the file
 # BRU050301143000.$1 (keys before it may take effect late).
-exporta() { repete_ate escolhe "$P" 320 320 3 1 -- gravou texto "BRU050301143000.$1"; }
+exporta() { repete_ate escolhe "$P" 320 320 $SALVAR_TEXTO -- gravou texto "BRU050301143000.$1"; }
 exportado() { # the header of the export named $1, once it is written
   exporta "$1" || { echo "sem exportacao $1: $(cat "$TMP/stdout")"; return; }
   sed -n '2,3p' "$TMP/BRU050301143000.$1" | tr '\n' ' '
@@ -25,7 +25,7 @@ disco() { mexe "$P" 300 300; difere_menos "$P" "$TMP/d.png" "$TMP/disco.png" 300
 grafico() { mexe "$P" 100 300; captura "$P" "$TMP/grafico.png"; [ "$(pixel "$TMP/grafico.png" 600 20)" = "0 0 0" ]; }
 
 # Nothing to export in the full view; seen once the next step has shown.
-escolhe "$P" 320 320 3 1
+escolhe "$P" 320 320 $SALVAR_TEXTO
 
 # Sector: gates 973..1132 (corner gate - 4), polar 6..50 = azimuth rows 40..84.
 setor "$P"
@@ -34,9 +34,9 @@ setor "$P"
 [ "$(blocos 243km40-84)" -eq 45 ] || falha "setor: blocos"
 
 # "Voltar" shows the full disc, where view points are scan points.
-repete_ate escolhe "$P" 320 320 2 -- disco || falha "Voltar nao mostrou o disco"
+repete_ate escolhe "$P" 320 320 $VOLTAR -- disco || falha "Voltar nao mostrou o disco"
 # Radial profile dragged along azimuths 40 -> 31: the ordered arc starts at 31.
-radial() { escolhe "$P" 320 320 1 0 1; arrasta "$P" 420 200 420 150; }
+radial() { escolhe "$P" 320 320 $PERFIL_RADIAL; arrasta "$P" 420 200 420 150; }
 repete_ate radial -- grafico || falha "o grafico nao tem fundo preto"
 xdotool mousemove --window "$P" 500 300
 ate_que difere_mais "$P" "$TMP/radial2.png" "$TMP/grafico.png" 0 || falha "a leitura nao seguiu o ponteiro"
@@ -44,7 +44,7 @@ ate_que difere_mais "$P" "$TMP/radial2.png" "$TMP/grafico.png" 0 || falha "a lei
 
 # The table opens at the graph sample under the pointer (x 320: gate 1106).
 captura "$P" "$TMP/radial3.png"
-repete_ate escolhe "$P" 320 320 1 3 -- difere_mais "$P" "$TMP/tabela.png" "$TMP/radial3.png" 5000 ||
+repete_ate escolhe "$P" 320 320 $VALORES_NUMERICOS -- difere_mais "$P" "$TMP/tabela.png" "$TMP/radial3.png" 5000 ||
   falha "a tabela nao apareceu"
 [ "$(exportado 272km31-44)" = "Raios: 1091-1121 Angulos: 31-44 " ] || falha "tabela: $(exportado 272km31-44)"
 [ "$(blocos 272km31-44)" -eq 14 ] || falha "tabela: blocos"
@@ -54,8 +54,8 @@ xdotool mousemove --window "$P" 320 320 key Down Right
 
 # "Valores Numericos" again goes to the full view; then the angular profile:
 # the arc from azimuth 40 to 84 at the press gate 977.
-repete_ate escolhe "$P" 320 320 1 3 -- disco || falha "Valores Numericos nao voltou ao disco"
-angular() { escolhe "$P" 320 320 1 0 0; arrasta "$P" 420 200 500 300; }
+repete_ate escolhe "$P" 320 320 $VALORES_NUMERICOS -- disco || falha "Valores Numericos nao voltou ao disco"
+angular() { escolhe "$P" 320 320 $PERFIL_ANGULAR; arrasta "$P" 420 200 500 300; }
 repete_ate angular -- grafico || falha "sem grafico angular"
 [ "$(exportado 244km40-84)" = "Raios: 977-977 Angulos: 40-84 " ] || falha "angular: $(exportado 244km40-84)"
 [ "$(blocos 244km40-84)" -eq 45 ] || falha "angular: blocos"
@@ -67,7 +67,7 @@ xdotool mousemove --window "$P" 320 320 key Up Left
 # (480, 319: gate 1005): the southern half it outlines is the half shown and
 # exported, azimuth rows 90 to 270.
 captura "$P" "$TMP/antes_do_meio.png"
-meio() { escolhe "$P" 320 320 1 1; arrasta "$P" 224 319 480 319; }
+meio() { escolhe "$P" 320 320 $SETOR_CIRCULAR; arrasta "$P" 224 319 480 319; }
 repete_ate meio -- difere_mais "$P" "$TMP/meio.png" "$TMP/antes_do_meio.png" 50000 || falha "o meio disco nao apareceu"
 [ "$(exportado 148km90-270)" = "Raios: 594-1001 Angulos: 90-270 " ] || falha "meio disco: $(exportado 148km90-270)"
 [ "$(blocos 148km90-270)" -eq 181 ] || falha "meio disco: blocos"

@@ -9,10 +9,7 @@ M=$(espera_janela " Minimap")
 captura "$P" "$TMP/disco.png"
 captura "$M" "$TMP/mini0.png"
 
-amplia() {
-  escolhe "$P" 320 320 0                  # Ampliar
-  arrasta "$P" 240 240 400 400            # a square around the radar
-}
+amplia() { escolhe "$P" 320 320 $AMPLIAR; arrasta "$P" 240 240 400 400; } # a square around the radar
 repete_ate amplia -- difere_mais "$P" "$TMP/zoom.png" "$TMP/disco.png" 20000 || falha "a ampliacao nao mudou a vista"
 # Magenta (0.93, 0.15, 0.93) marks the zoomed square on the minimap.
 magenta() {
@@ -25,7 +22,7 @@ ate_que magenta || falha "o minimapa nao marcou o quadrado"
 
 # "Voltar" requests no redraw: the next pointer movement shows its effect.
 disco() { mexe "$P" 300 300; difere_menos "$P" "$TMP/voltar.png" "$TMP/disco.png" 3000; }
-repete_ate escolhe "$P" 320 320 2 -- disco || falha "Voltar nao mostrou o disco"
+repete_ate escolhe "$P" 320 320 $VOLTAR -- disco || falha "Voltar nao mostrou o disco"
 # A left click in the full view comes back.
 repete_ate clica "$P" 320 320 -- difere_menos "$P" "$TMP/de_novo.png" "$TMP/zoom.png" 3000 ||
   falha "o clique nao voltou a ampliacao"
