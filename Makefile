@@ -6,7 +6,7 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CENA ?= exemplos/BRU050301143000.dat
 PREFIX ?= /usr/local
 
-.PHONY: all deps build run test test-normal test-san bench install package clean
+.PHONY: all deps build run test test-normal test-san bench lint install package clean
 
 all: build
 
@@ -47,6 +47,16 @@ bench: build
 	  bash scripts/xvfb.sh inicia $(BUILD)/xvfb-bench >/dev/null && \
 	  bash scripts/xvfb.sh executa $(BUILD)/xvfb-bench ./$(BUILD)/vorlane_bench ./$(BUILD)/gerador; \
 	  st=$$?; bash scripts/xvfb.sh termina $(BUILD)/xvfb-bench; exit $$st; fi
+
+# clang-tidy over the program's sources, with the checks of .clang-tidy (any
+# finding fails), from the normal build's compile database; and no include
+# by a relative path, which could reach a library the include folders hide.
+LINT_FONTES = $(shell find src tools bench -name '*.cpp' | sort)
+lint: build
+	@! grep -rnE '#include "[^"]*\.\./' src tools bench tests || \
+	  { echo "inclusao por caminho relativo (use as pastas de inclusao do alvo)"; exit 1; }
+	@echo "clang-tidy: $(words $(LINT_FONTES)) arquivos"
+	@printf '%s\n' $(LINT_FONTES) | xargs -P $(JOBS) -n 4 clang-tidy -p $(BUILD) --quiet 2>/dev/null
 
 # The viewer, its manual page, desktop entry and icon under $(PREFIX)
 # (DESTDIR, when set, is put in front, for staging).

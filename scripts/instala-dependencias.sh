@@ -3,7 +3,7 @@
 set -euo pipefail
 
 pacotes=(
-  g++ clang libclang-rt-dev cmake make pkg-config
+  g++ clang libclang-rt-dev clang-tidy cmake make pkg-config
   freeglut3-dev libgl1-mesa-dev libglu1-mesa-dev libtiff-dev libhdf5-dev
   dpkg-dev desktop-file-utils groff-base man-db
   libgtest-dev
