@@ -132,7 +132,7 @@ void carrega(const std::string& arquivo, const char* primeiroRaio) {
 void carregaOdim(const std::string& arquivo) {
     matriz.reinicia();
     std::string erro;
-    if (!leOdim(arquivo.c_str(), OpcoesOdim(), matriz, erro)) {
+    if (!leOdim(arquivo.c_str(), OpcoesOdim(), volume, matriz, erro)) {
         std::fprintf(stderr, "vorlane_bench: %s\n", erro.c_str());
         std::exit(1);
     }
@@ -300,6 +300,31 @@ void interacoes(const char* ajuste, qualidade q, int r) {
     linha("profile slide with arrows", cpuPorEvento([](int k) { seta(k % 2 ? 100 : 102); }));
 }
 
+// The volume store on a volume of ten sweeps: a tilt step (Page Up / Page
+// Down) and the redraw it causes, against the redraw of the same view alone,
+// and what the store keeps.
+void tilts(const std::string& arquivo) {
+    carregaOdim(arquivo);
+    std::size_t bytes = 0, momentos = 0;
+    for (const ElevacaoGuardada& e : ::volume.elevacoes)
+        for (const MomentoGuardado& q : e.momentos) bytes += q.bytes(), ++momentos;
+    std::printf("\n%-40s %9s %9s %9s\n", "volume, 10 sweeps of 360 x 1000 (ms)", "median", "min", "max");
+    const Medida redesenho = mede([] { principalEMinimapa(false); }, 21);
+    imprimeLinha("redraw of the same view, flat 1 km", redesenho, nullptr);
+    static int passo = 1;
+    const Medida troca = mede(
+        [] {
+            std::string erro;
+            if (!passaElevacao(::volume, matriz, passo, erro)) passo = -passo, passaElevacao(::volume, matriz, passo, erro);
+            principalEMinimapa(false);
+        },
+        21);
+    imprimeLinha("tilt step, then that redraw", troca, nullptr);
+    std::printf("%-40s %9.2f\n", "  the step's own cost (median)", troca.mediana - redesenho.mediana);
+    std::printf("%-40s %9.1f   (%zu moments)\n", "volume store kept (MB)", bytes / 1048576.0, momentos);
+    ::volume = Volume();
+}
+
 void eventos(const char* titulo) {
     std::printf("\n%s\n%-40s %9s %9s %9s\n", titulo, "CPU per event (ms)", "median", "min", "max");
     interacoes("flat 1 km", RUIM, 4);
@@ -404,6 +429,7 @@ int main(int argc, char** argv) {
     gera(gerador, "--odim " + volume + " --semente 1 --elevacoes 10 --nbins 1000", "/dev/null");
     const Medida odim = mede([&] { carregaOdim(volume); }, 9);
     imprimeLinha("ODIM_H5 volume 3.5 MB, open + map", odim, nullptr);
+    tilts(volume);
     std::remove(volume.c_str());
 
     carrega(real, "4");

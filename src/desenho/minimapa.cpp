@@ -17,7 +17,9 @@ namespace {
 
 // The disc (cells, rings, map) is drawn from the settings and the site
 // besides the scan and the map; the mark on top is drawn afresh every time.
-std::vector<unsigned char> chaveDoDisco(const GLint (&viewport)[4]) { return chaveDe(grupoAjustes, lugar, viewport); }
+std::vector<unsigned char> chaveDoDisco(const GLint (&viewport)[4]) {
+    return chaveDe(grupoAjustes, lugar, viewport, matriz.getGeracao());
+}
 
 void marcaDaVista() {
     glColor3f(0.93f, 0.15f, 0.93f);

@@ -94,10 +94,10 @@ QuadroGuardado& quadroGuardadoDoPainel() { return quadro; }
 void desenhaPainel() {
     glMatrixMode(GL_MODELVIEW);
     glShadeModel(qualidadeImagem == BOA ? GL_SMOOTH : GL_FLAT);
-    // The panel shows the scan's metadata, which never changes, and the settings.
+    // The panel shows the shown sweep's metadata and the settings.
     GLint v[4];
     glGetIntegerv(GL_VIEWPORT, v);
-    const std::vector<unsigned char> chave = chaveDe(grupoAjustes, v);
+    const std::vector<unsigned char> chave = chaveDe(grupoAjustes, v, matriz.getGeracao());
     if (quadro.reutiliza(chave.data(), chave.size(), v[2], v[3])) return;
     desenhaQuadroDoPainel();
     quadro.guarda(chave.data(), chave.size(), v[2], v[3]);
@@ -116,6 +116,8 @@ void desenhaQuadroDoPainel() {
     escreveEm(-0.95f, 0.9f, textoUnidades(unidadeMedidas));
     escreveEm(-0.95f, 0.85f, textoCores(coresSuave));
     escreveEm(-0.95f, 0.8f, textoLeitura(qualidadeR));
+    const std::string elevacao = textoElevacao(volume); // a volume's tilt (none for a text scan)
+    if (!elevacao.empty()) escreveEm(-0.95f, 0.7f, elevacao.c_str());
     drawCores();
 }
 

@@ -97,7 +97,9 @@ namespace {
 // selection and the settings, whole, and the site (the scan, the palette
 // and the map never change after start-up). A drag's outline is not part of
 // the view: it is drawn over it, so dragging redraws only the outline.
-std::vector<unsigned char> chaveDaVista() { return chaveDe(grupoVista, grupoSelecao, grupoAjustes, lugar); }
+std::vector<unsigned char> chaveDaVista() {
+    return chaveDe(grupoVista, grupoSelecao, grupoAjustes, lugar, matriz.getGeracao());
+}
 
 // The outline of the selection being dragged, over the scan views.
 void desenhaSelecaoSeArrastando() {

@@ -4,7 +4,12 @@
 
 #include <GL/freeglut.h>
 
+#include <cstdio>
+#include <string>
+
+#include "estado.h"
 #include "interacao.h"
+#include "volume.h"
 
 namespace {
 
@@ -59,6 +64,17 @@ void mouseMovimento(int x, int y) {
 void teclado(unsigned char key, int, int) { pedidos(trataTecla(key)); }
 
 void keyboard(int key, int x, int y) {
+    if (key == GLUT_KEY_PAGE_UP || key == GLUT_KEY_PAGE_DOWN) {
+        // Another tilt of a volume on the same view; the readout follows it.
+        std::string erro;
+        if (passaElevacao(volume, matriz, key == GLUT_KEY_PAGE_UP ? 1 : -1, erro)) {
+            mousePosicao(x, y);
+            redesenhaPrincipalEPainel();
+        } else if (!erro.empty()) {
+            std::fprintf(stderr, "vorlane: aviso: %s\n", erro.c_str());
+        }
+        return;
+    }
     mousePosicao(x, y);
     trataTeclaEspecial(key);
     redesenhaPrincipalEPainel();

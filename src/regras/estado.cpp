@@ -58,6 +58,7 @@ int janela_de_fundo = 0;
 int janelaMenu = 0;
 unsigned contadorDeImagens = 0;
 
+Volume volume;
 Matriz matriz;
 lugarCidade lugar = UNK;
 

@@ -13,6 +13,7 @@
 #include "cidades.h"
 #include "cores.h"
 #include "matriz.h"
+#include "volume.h"
 
 enum qualidade : int { BOA = 0, RUIM = 1, PIOR = 2 };
 enum nivelColoridoTipo : int { PRETO_E_BRANCO = 0, BRANCO_E_PRETO = 1, COLORIDO_E_PRETO = 2, COLORIDO_E_BRANCO = 3 };
@@ -134,6 +135,7 @@ extern int janelaMenu;      // GLUT id of the side panel, 0 until it exists
 extern unsigned contadorDeImagens; // number of the next snapshot; 0 at start
 
 // ------------------------------------------------------------------- the scan
+extern Volume volume;     // every sweep and quantity of the open file, and which one matriz shows (empty for a text scan)
 extern Matriz matriz;     // the one scan (static storage: about 5.2 MB of tables); read-only after start-up
 extern lugarCidade lugar; // radar site of the map overlay; UNK until start-up sets it
 

@@ -123,7 +123,7 @@ Resultado inciaMatriz(int argc, char** argv) {
         opcoes.quantidade = linha.quantidade;
         std::string erro;
         iniciaCidades();
-        if (!leOdim(nome, opcoes, matriz, erro)) return Resultado::falha(erro);
+        if (!leOdim(nome, opcoes, volume, matriz, erro)) return Resultado::falha(erro);
         lugar = UNK;
         return Resultado::ok();
     }

@@ -1,6 +1,6 @@
 # An ODIM_H5 volume opens directly: an echo measured at azimuth 63 from 101
-# to 103 km is drawn there, the table placed on it exports its value, and
-# snapshots are named after the file.
+# to 103 km is drawn there, also in a zoom as the tilts change, the table
+# placed on it exports its value, and snapshots are named after the file.
 source "$(dirname "$0")/comum.sh"
 
 eco=()
@@ -15,6 +15,18 @@ read -r x y < <(awk 'BEGIN { a = 27 * atan2(0, -1) / 180; r = 102 / 500
   printf "%d %d\n", (r * cos(a) + 1) * 320, (1 - r * sin(a)) * 320 }')
 no_eco() { captura "$P" "$TMP/disco.png"; [ "$(pixel "$TMP/disco.png" "$x" "$y")" = "255 31 0" ]; }
 ate_que no_eco || falha "o eco nao esta em $x,$y: $(pixel "$TMP/disco.png" "$x" "$y")"
+
+# A zoom on the echo stays where it is across tilts: Page Up shows the
+# higher sweep's 60 dBZ (212, 0, 170) there, Page Down the 50 dBZ again.
+amplia() { escolhe "$P" 320 320 $AMPLIAR; arrasta "$P" $((x - 60)) $((y - 60)) $((x + 60)) $((y + 60)); }
+repete_ate amplia -- difere_mais "$P" "$TMP/zoom.png" "$TMP/disco.png" 2000 || falha "sem ampliacao"
+cor_no_centro() { captura "$P" "$TMP/z.png"; [ "$(pixel "$TMP/z.png" 320 320)" = "$1" ]; }
+ate_que cor_no_centro "255 31 0" || falha "o eco nao esta no centro da ampliacao"
+repete_ate xdotool mousemove --window "$P" 300 300 key Prior -- cor_no_centro "212 0 170" ||
+  falha "Page Up nao mostrou a elevacao de cima: $(pixel "$TMP/z.png" 320 320)"
+difere_menos "$P" "$TMP/z2.png" "$TMP/zoom.png" 2000 || falha "a ampliacao nao ficou onde estava"
+repete_ate xdotool mousemove --window "$P" 300 300 key Next -- cor_no_centro "255 31 0" || falha "Page Down"
+repete_ate xdotool mousemove --window "$P" 300 300 key Escape -- no_eco || falha "Esc nao voltou ao disco"
 
 # "Valores Numericos", a click on the echo, "Como Texto": the table holds it.
 escolhe "$P" 320 320 $VALORES_NUMERICOS

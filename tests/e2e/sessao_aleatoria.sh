@@ -12,9 +12,15 @@ ALVO=${VORLANE_EVENTOS:-5000}
 RANDOM=$SEMENTE
 echo "semente $SEMENTE"
 
+# Odd seeds open a volume of three tilts (720 rays, 150 m bins), even ones the sample.
 mkdir -p "$TMP/radar"
-cp "$FONTE/exemplos/BRU050301143000.dat" "$TMP/radar/"
-abre radar/BRU050301143000.dat
+if [ $((SEMENTE % 2)) -eq 1 ]; then
+  "$GERADOR" --odim "$TMP/radar/BRU050301143000.h5" --semente "$SEMENTE" --elevacoes 3 --nrays 720 --rscale 150
+  abre radar/BRU050301143000.h5
+else
+  cp "$FONTE/exemplos/BRU050301143000.dat" "$TMP/radar/"
+  abre radar/BRU050301143000.dat
+fi
 P=$(espera_janela VORLANE)
 PA=$(espera_janela Menu)
 
@@ -44,7 +50,7 @@ arrasto() {
   eventos=$((eventos + n + 3))
 }
 
-TECLAS=(Escape x x Left Right Up Down Left Right Up Down a X Return F1 space)
+TECLAS=(Escape x x Left Right Up Down Left Right Up Down a X Return F1 space Prior Next Prior)
 teclas() {
   local args=() n=$((RANDOM % 6 + 1))
   for _ in $(seq 1 "$n"); do args+=("${TECLAS[RANDOM % ${#TECLAS[@]}]}"); done

@@ -13,7 +13,7 @@
 #include <cstring>
 #include <set>
 
-#include "leitura/mapeamento.h"
+#include "mapeamento.h"
 #include "matriz.h"
 
 namespace {

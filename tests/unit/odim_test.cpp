@@ -13,8 +13,9 @@
 #include <vector>
 
 #include "inicio.h"
-#include "leitura/mapeamento.h"
+#include "mapeamento.h"
 #include "matriz.h"
+#include "volume.h"
 #include "leitura/odim.h"
 
 namespace {
@@ -320,4 +321,51 @@ TEST(LinhaDeComando, OpcoesEPosicionais) {
     EXPECT_FALSE(r.segue);
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.mensagem.rfind("--elevacao '-1' invalida", 0), 0u) << r.mensagem;
+}
+
+// The whole volume is kept: Page Up / Page Down step through its tilts on
+// the quantity shown, from the lowest to the highest and no further, each
+// refilling the table with that sweep's echo (rising 10 dBZ a tilt).
+TEST(LeituraOdim, VolumeGuardaTodasAsElevacoes) {
+    auto r = geraELe("--elevacoes 3 --outra-quantidade --eco 100.5,10.1,20");
+    ASSERT_TRUE(r->ok) << r->erro;
+    Volume v;
+    Matriz& m = *r->m;
+    ASSERT_TRUE(leOdim(r->nome.c_str(), opcoes(1), v, m, r->erro)) << r->erro;
+    ASSERT_EQ(v.elevacoes.size(), 3u);
+    EXPECT_EQ(textoElevacao(v), "Elevacao: 0.5 graus (1/3)");
+    for (const ElevacaoGuardada& e : v.elevacoes)
+        for (const MomentoGuardado& q : e.momentos) {
+            EXPECT_TRUE(q.lido) << q.erro;
+            EXPECT_EQ(q.bytes(), static_cast<std::size_t>(q.forma.nrays * q.forma.nbins) * 2); // 8-bit counts in 16
+        }
+    std::string erro;
+    for (float esperado : {30.0f, 40.0f}) {
+        const unsigned long antes = m.getGeracao();
+        ASSERT_TRUE(passaElevacao(v, m, +1, erro)) << erro;
+        EXPECT_NE(m.getGeracao(), antes); // what is kept of the old table is not reused
+        EXPECT_FLOAT_EQ(m.valorSeguro(100, 40), esperado);
+        EXPECT_EQ(v.elevacoes[v.elevacao].momentos[v.momento].quantidade, "DBZH");
+    }
+    EXPECT_EQ(textoElevacao(v), "Elevacao: 2.5 graus (3/3)");
+    EXPECT_FALSE(passaElevacao(v, m, +1, erro)); // the highest: nothing changes
+    EXPECT_TRUE(erro.empty());
+    EXPECT_FLOAT_EQ(m.valorSeguro(100, 40), 40);
+    ASSERT_TRUE(passaElevacao(v, m, -1, erro));
+    EXPECT_FLOAT_EQ(m.valorSeguro(100, 40), 30);
+    EXPECT_STREQ(m.getNome(), r->nome.c_str());
+
+    // Another quantity stays the one shown from tilt to tilt.
+    ASSERT_TRUE(leOdim(r->nome.c_str(), opcoes(1, "VRADH"), v, m, r->erro)) << r->erro;
+    ASSERT_TRUE(passaElevacao(v, m, +1, erro));
+    EXPECT_EQ(v.elevacoes[v.elevacao].momentos[v.momento].quantidade, "VRADH");
+    EXPECT_EQ(v.elevacao, 1u);
+
+    // A file that fails leaves the volume as it was; a text scan has none.
+    auto falha = geraELe("--rstart 600 --eco 100.5,10.1,20");
+    EXPECT_FALSE(leOdim(falha->nome.c_str(), opcoes(1), v, m, erro));
+    EXPECT_EQ(v.elevacoes.size(), 3u);
+    Volume texto;
+    EXPECT_FALSE(passaElevacao(texto, m, +1, erro));
+    EXPECT_EQ(textoElevacao(texto), "");
 }

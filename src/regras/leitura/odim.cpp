@@ -8,6 +8,7 @@
 #include <hdf5.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -15,6 +16,7 @@
 
 #include "mapeamento.h"
 #include "matriz.h"
+#include "volume.h"
 
 namespace {
 
@@ -214,9 +216,15 @@ bool rstartEmMetros(hid_t arquivo, hid_t oQue) {
 
 constexpr hsize_t MAX_VALORES = hsize_t(1) << 24; // raw values of one sweep read, at most
 
-// Geometry, conversion and values of /datasetN/dataM into `v`.
-bool leVarredura(hid_t arquivo, const Varredura& escolhida, const Dado& dado, VarreduraMedida& v,
-                 std::string& erro) {
+// Raw values a volume keeps in all, at most: beyond it the remaining
+// moments are left unread (a hostile file of many huge sweeps).
+constexpr std::size_t MAX_BYTES_DO_VOLUME = std::size_t(1) << 30;
+
+// Geometry, conversion and values of /datasetN/dataM into `guardado`, raw
+// values compactly; `orcamento` is what the volume may still take, in bytes.
+bool leVarredura(hid_t arquivo, const Varredura& escolhida, const Dado& dado, MomentoGuardado& guardado,
+                 std::size_t& orcamento, std::string& erro) {
+    VarreduraMedida& v = guardado.forma;
     const std::string caminho = nomeNumerado("/dataset", escolhida.indice) + nomeNumerado("/data", dado.indice);
     Grupo raiz(H5Gopen2(arquivo, "/", H5P_DEFAULT));
     Grupo conjunto = abreGrupo(arquivo, nomeNumerado("dataset", escolhida.indice).c_str());
@@ -245,11 +253,30 @@ bool leVarredura(hid_t arquivo, const Varredura& escolhida, const Dado& dado, Va
     }
     v.nrays = static_cast<long>(dims[0]);
     v.nbins = static_cast<long>(dims[1]);
-    v.brutos.assign(static_cast<std::size_t>(dims[0] * dims[1]), 0.0);
-    if (H5Dread(dados, H5T_NATIVE_DOUBLE, H5S_ALL, H5S_ALL, H5P_DEFAULT, v.brutos.data()) < 0) {
+    const std::size_t n = static_cast<std::size_t>(dims[0] * dims[1]);
+    // Integers of up to 16 bits (the usual raw counts) are kept exactly in 16.
+    const bool curto = H5Tget_class(tipo) == H5T_INTEGER && H5Tget_size(tipo) <= 2;
+    const std::size_t bytes = n * (curto ? sizeof(std::uint16_t) : sizeof(double));
+    if (bytes > orcamento) {
+        erro = caminho + "/data nao foi lido: o volume passa de " + std::to_string(MAX_BYTES_DO_VOLUME >> 20) + " MB";
+        return false;
+    }
+    herr_t lido;
+    if (curto) {
+        guardado.comSinal = H5Tget_sign(tipo) == H5T_SGN_2;
+        guardado.curtos.assign(n, 0);
+        lido = H5Dread(dados, guardado.comSinal ? H5T_NATIVE_INT16 : H5T_NATIVE_UINT16, H5S_ALL, H5S_ALL, H5P_DEFAULT,
+                       guardado.curtos.data());
+    } else {
+        guardado.reais.assign(n, 0.0);
+        lido = H5Dread(dados, H5T_NATIVE_DOUBLE, H5S_ALL, H5S_ALL, H5P_DEFAULT, guardado.reais.data());
+    }
+    if (lido < 0) {
+        guardado.curtos.clear(), guardado.reais.clear();
         erro = "nao foi possivel ler " + caminho + "/data (arquivo cortado ou danificado?)";
         return false;
     }
+    orcamento -= bytes;
 
     if (!leNumero(onde, "rscale", v.rscale) || !(v.rscale > 0)) {
         erro = nomeNumerado("/dataset", escolhida.indice) + "/where sem rscale positivo";
@@ -282,7 +309,41 @@ bool comecaComoHdf5(const char* nome) {
     return f.read(inicio, sizeof inicio) && std::memcmp(inicio, ASSINATURA, sizeof inicio) == 0;
 }
 
+namespace {
+
+// Every sweep's moments into `volume`, the chosen one first (so the volume's
+// bound never keeps it out); a moment that cannot be read keeps its line.
+void leMomentos(hid_t arquivo, const std::vector<Varredura>& lista, std::size_t escolhida, const Dado& dado,
+                Volume& volume) {
+    std::size_t orcamento = MAX_BYTES_DO_VOLUME;
+    volume.elevacoes.assign(lista.size(), ElevacaoGuardada());
+    for (std::size_t e = 0; e < lista.size(); ++e) {
+        volume.elevacoes[e].angulo = lista[e].elevacao;
+        for (const Dado& d : lista[e].dados) {
+            MomentoGuardado m;
+            m.quantidade = d.quantidade;
+            volume.elevacoes[e].momentos.push_back(std::move(m));
+        }
+    }
+    const auto le = [&](std::size_t e, std::size_t q) {
+        MomentoGuardado& m = volume.elevacoes[e].momentos[q];
+        if (m.lido || !m.erro.empty()) return;
+        m.lido = leVarredura(arquivo, lista[e], lista[e].dados[q], m, orcamento, m.erro);
+    };
+    const std::size_t qEscolhido = static_cast<std::size_t>(&dado - lista[escolhida].dados.data());
+    le(escolhida, qEscolhido);
+    for (std::size_t e = 0; e < lista.size(); ++e)
+        for (std::size_t q = 0; q < lista[e].dados.size(); ++q) le(e, q);
+}
+
+} // namespace
+
 bool leOdim(const char* nome, const OpcoesOdim& opcoes, Matriz& m, std::string& erro) {
+    Volume volume;
+    return leOdim(nome, opcoes, volume, m, erro);
+}
+
+bool leOdim(const char* nome, const OpcoesOdim& opcoes, Volume& volume, Matriz& m, std::string& erro) {
     H5Eset_auto2(H5E_DEFAULT, nullptr, nullptr);
     const std::string arquivoCitado = std::string("'") + nome + "'";
     Arquivo arquivo(H5Fopen(nome, H5F_ACC_RDONLY, H5P_DEFAULT));
@@ -312,7 +373,8 @@ bool leOdim(const char* nome, const OpcoesOdim& opcoes, Matriz& m, std::string& 
                (lista.size() == 1 ? "ao" : "oes") + "; --elevacao " + std::to_string(opcoes.elevacao) + " nao existe";
         return false;
     }
-    const Varredura& escolhida = lista[static_cast<std::size_t>(opcoes.elevacao - 1)];
+    const std::size_t indice = static_cast<std::size_t>(opcoes.elevacao - 1);
+    const Varredura& escolhida = lista[indice];
     const Dado* dado = escolheDado(escolhida, opcoes.quantidade);
     if (dado == nullptr) {
         char elevacao[32];
@@ -322,26 +384,19 @@ bool leOdim(const char* nome, const OpcoesOdim& opcoes, Matriz& m, std::string& 
                " (tem: " + quantidades(escolhida) + ")";
         return false;
     }
-    VarreduraMedida v;
-    std::string motivo;
-    if (!leVarredura(arquivo, escolhida, *dado, v, motivo)) {
-        erro = arquivoCitado + ": " + motivo;
-        return false;
-    }
-    const TabelaMapeada t = mapeiaVarredura(v);
-    if (t.raioInicial < 0) {
-        erro = arquivoCitado + ": a varredura nao tem dados a menos de 500 km do radar";
-        return false;
-    }
-    m.carregaTabela(t.valores, static_cast<unsigned>(t.raioInicial), static_cast<unsigned>(t.raioFinal));
+    Volume lido;
+    leMomentos(arquivo, lista, indice, *dado, lido);
 
-    // Date and time of the file, else of the sweep; the site from the source.
-    std::string data, hora, origem;
+    // Date and time of the file, else of the chosen sweep; the site from the source.
+    std::string origem;
     Grupo conjunto = abreGrupo(raiz, nomeNumerado("dataset", escolhida.indice).c_str());
     Grupo oQueDoConjunto = abreGrupo(conjunto, "what");
-    if (!leTexto(oQue, "date", data)) leTexto(oQueDoConjunto, "startdate", data);
-    if (!leTexto(oQue, "time", hora)) leTexto(oQueDoConjunto, "starttime", hora);
+    if (!leTexto(oQue, "date", lido.data)) leTexto(oQueDoConjunto, "startdate", lido.data);
+    if (!leTexto(oQue, "time", lido.hora)) leTexto(oQueDoConjunto, "starttime", lido.hora);
     leTexto(oQue, "source", origem);
-    m.setOrigem(nome, data, hora, sitioDaOrigem(origem));
+    lido.sitio = sitioDaOrigem(origem);
+    lido.nome = nome;
+    if (!mostraMomento(lido, indice, static_cast<std::size_t>(dado - escolhida.dados.data()), m, erro)) return false;
+    volume = std::move(lido);
     return true;
 }

@@ -6,6 +6,7 @@
 #include <string>
 
 class Matriz;
+struct Volume;
 
 // Which sweep and quantity to show.
 struct OpcoesOdim {
@@ -20,5 +21,8 @@ bool comecaComoHdf5(const char* nome);
 // time and site; the name is kept for the exports). False, with one line
 // in `erro`, when the file is not a polar ODIM_H5 file or cannot be read.
 bool leOdim(const char* nome, const OpcoesOdim& opcoes, Matriz& m, std::string& erro);
+// The same, keeping every sweep and quantity of the file in `volume` (which
+// is left as it was on failure) for the viewer to step through.
+bool leOdim(const char* nome, const OpcoesOdim& opcoes, Volume& volume, Matriz& m, std::string& erro);
 
 #endif

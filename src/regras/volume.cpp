@@ -1,0 +1,77 @@
+// The volume store: moments kept compactly, and the shown one put on the table.
+#include "volume.h"
+
+#include <cstdio>
+
+VarreduraMedida MomentoGuardado::medida() const {
+    VarreduraMedida v = forma;
+    if (!curtos.empty()) {
+        v.brutos.resize(curtos.size());
+        for (std::size_t k = 0; k < curtos.size(); ++k)
+            v.brutos[k] = comSinal ? static_cast<double>(static_cast<std::int16_t>(curtos[k])) : curtos[k];
+    } else {
+        v.brutos = reais;
+    }
+    return v;
+}
+
+bool mostraMomento(Volume& v, std::size_t e, std::size_t q, Matriz& m, std::string& erro) {
+    const std::string arquivo = std::string("'") + (v.nome ? v.nome : "") + "'";
+    if (e >= v.elevacoes.size() || q >= v.elevacoes[e].momentos.size()) {
+        erro = arquivo + ": nao ha essa elevacao ou grandeza";
+        return false;
+    }
+    const MomentoGuardado& momento = v.elevacoes[e].momentos[q];
+    if (!momento.lido) {
+        erro = arquivo + ": " + momento.erro;
+        return false;
+    }
+    const TabelaMapeada t = mapeiaVarredura(momento.medida());
+    if (t.raioInicial < 0) {
+        erro = arquivo + ": a varredura nao tem dados a menos de 500 km do radar";
+        return false;
+    }
+    m.carregaTabela(t.valores, static_cast<unsigned>(t.raioInicial), static_cast<unsigned>(t.raioFinal));
+    m.setOrigem(v.nome, v.data, v.hora, v.sitio);
+    v.elevacao = e, v.momento = q;
+    return true;
+}
+
+long momentoDaElevacao(const Volume& v, std::size_t e, const std::string& quantidade) {
+    if (e >= v.elevacoes.size()) return -1;
+    const std::vector<MomentoGuardado>& momentos = v.elevacoes[e].momentos;
+    const auto procura = [&](const std::string& nome) -> long {
+        for (std::size_t q = 0; q < momentos.size(); ++q)
+            if (momentos[q].quantidade == nome) return static_cast<long>(q);
+        return -1;
+    };
+    if (!quantidade.empty()) {
+        const long q = procura(quantidade);
+        if (q >= 0) return q;
+    }
+    for (const char* padrao : {"DBZH", "TH", "DBZV", "TV"}) {
+        const long q = procura(padrao);
+        if (q >= 0) return q;
+    }
+    return -1;
+}
+
+bool passaElevacao(Volume& v, Matriz& m, int passo, std::string& erro) {
+    if (v.vazio() || passo == 0) return false;
+    const std::string& quantidade = v.elevacoes[v.elevacao].momentos[v.momento].quantidade;
+    for (long e = static_cast<long>(v.elevacao) + passo; e >= 0 && e < static_cast<long>(v.elevacoes.size());
+         e += passo) {
+        const long q = momentoDaElevacao(v, static_cast<std::size_t>(e), quantidade);
+        if (q < 0 || !v.elevacoes[static_cast<std::size_t>(e)].momentos[static_cast<std::size_t>(q)].lido) continue;
+        return mostraMomento(v, static_cast<std::size_t>(e), static_cast<std::size_t>(q), m, erro);
+    }
+    return false;
+}
+
+std::string textoElevacao(const Volume& v) {
+    if (v.vazio()) return "";
+    char linha[64];
+    std::snprintf(linha, sizeof linha, "Elevacao: %.1f graus (%zu/%zu)", v.elevacoes[v.elevacao].angulo,
+                  v.elevacao + 1, v.elevacoes.size());
+    return linha;
+}

@@ -1,0 +1,63 @@
+// The volume store: every sweep (tilt) and quantity of the open file, kept
+// as the file holds them (raw counts with their conversion), and which of
+// them the scan table `matriz` shows. Changing tilt refills the table and
+// its reduced tables from here; a text scan is a volume with no sweeps kept
+// (its table is all there is).
+#ifndef VORLANE_VOLUME_H
+#define VORLANE_VOLUME_H
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "mapeamento.h"
+#include "matriz.h"
+
+// One quantity of one sweep. Integer data of up to 16 bits are kept in 16
+// bits (exactly), anything else as doubles.
+struct MomentoGuardado {
+    std::string quantidade; // what/quantity (DBZH, VRADH, ...)
+    bool lido = false;      // false: its data could not be read (`erro` says why)
+    std::string erro;
+    VarreduraMedida forma;             // geometry, conversion and codes; no raw values
+    std::vector<std::uint16_t> curtos; // raw values as 16 bits, when the file has integers that fit
+    bool comSinal = false;             // curtos hold int16 bit patterns
+    std::vector<double> reais;         // raw values otherwise
+    // The sweep as measured, raw values included, for the mapping.
+    VarreduraMedida medida() const;
+    std::size_t bytes() const { return curtos.size() * sizeof(std::uint16_t) + reais.size() * sizeof(double); }
+};
+
+struct ElevacaoGuardada {
+    double angulo = 0; // degrees
+    std::vector<MomentoGuardado> momentos;
+};
+
+struct Volume {
+    const char* nome = nullptr;         // the file (kept by pointer, as the scan's name)
+    std::string data, hora, sitio;       // "AAAAMMDD", "HHMMSS" and the site's name for the panel
+    std::vector<ElevacaoGuardada> elevacoes; // by ascending angle
+    std::size_t elevacao = 0, momento = 0;   // the one shown
+    bool vazio() const { return elevacoes.empty(); }
+};
+
+// Fills `m` with moment q of sweep e of `v` (its table, reduced tables, date,
+// time and site) and makes it the one shown. False, with one line in `erro`
+// and `m` untouched, when that moment has no data the table can hold.
+bool mostraMomento(Volume& v, std::size_t e, std::size_t q, Matriz& m, std::string& erro);
+
+// The moment of sweep e with quantity `quantidade`, else the sweep's default
+// reflectivity (DBZH, else TH, DBZV, TV); -1 when it has neither.
+long momentoDaElevacao(const Volume& v, std::size_t e, const std::string& quantidade);
+
+// Steps `passo` tilts up (+1) or down (-1) from the one shown, to the next
+// sweep with the shown quantity (else its reflectivity) read: true when `m`
+// now shows it. False at the highest or lowest tilt, for a text scan, or,
+// with one line in `erro`, when that sweep cannot be shown (`m` untouched).
+bool passaElevacao(Volume& v, Matriz& m, int passo, std::string& erro);
+
+// Panel line of the shown tilt, "Elevacao: 0.5 graus (1/10)"; empty for a text scan.
+std::string textoElevacao(const Volume& v);
+
+#endif
