@@ -443,6 +443,16 @@ int main(int argc, char** argv) {
     // The viewer itself, in its own process: its default view of the full scan.
     const std::string aqui = std::string(gerador).substr(0, std::string(gerador).find_last_of('/') + 1);
     const double visor = picoDeMemoriaMB({aqui + "vorlane", cheia, "0"});
+    // A volume the size of real ones, 10 sweeps x 6 moments of 360 x 1000 in
+    // 16 bits, against its lowest sweep alone: what the store costs above
+    // one sweep.
+    const std::string seis = dir + "/vorlane-bench-seis.h5", uma = dir + "/vorlane-bench-uma.h5";
+    gera(gerador, "--odim " + seis + " --semente 1 --elevacoes 10 --nbins 1000 --u16 --mais-momentos", "/dev/null");
+    gera(gerador, "--odim " + uma + " --semente 1 --elevacoes 1 --nbins 1000 --u16", "/dev/null");
+    const double comSeis = picoDeMemoriaMB({aqui + "vorlane", seis});
+    const double comUma = picoDeMemoriaMB({aqui + "vorlane", uma});
+    std::remove(seis.c_str());
+    std::remove(uma.c_str());
     const std::string tempos = dir + "/vorlane-bench-primeiro.txt";
     const double suave = picoDeMemoriaMB({aqui + "vorlane_bench", "--memoria", cheia, tempos});
     double primeiroMs = -1, primeiroCpu = -1;
@@ -460,6 +470,9 @@ int main(int argc, char** argv) {
     std::printf("%-44s %9.1f\n", "same windows and menus, nothing drawn", piso);
     if (visor > 0 && piso > 0) std::printf("%-44s %9.1f\n", "the viewer's own share, default view", visor - piso);
     if (suave > 0 && piso > 0) std::printf("%-44s %9.1f\n", "the viewer's own share, smooth 250 m", suave - piso);
+    std::printf("%-44s %9.1f\n", "viewer, volume of 10 sweeps x 6 moments", comSeis);
+    std::printf("%-44s %9.1f\n", "viewer, that volume's lowest sweep alone", comUma);
+    if (comSeis > 0 && comUma > 0) std::printf("%-44s %9.1f\n", "the volume above one sweep", comSeis - comUma);
     std::remove(real.c_str());
     std::remove(cheia.c_str());
     return 0;

@@ -31,7 +31,7 @@ struct OpcoesOdim {
     double rscale = 250, rstart = 0, astart = 0;
     double ganho = 0.5, deslocamento = -32, nodata = 255, undetect = 0;
     bool startaz = false, vetores = false, textosVariaveis = false, u16 = false;
-    bool cortado = false, naoOdim = false, outraQuantidade = false;
+    bool cortado = false, naoOdim = false, outraQuantidade = false, maisMomentos = false;
     std::vector<Eco> ecos;
 };
 
@@ -54,6 +54,8 @@ void ajuda(FILE* f) {
         "  --textos-variaveis   textos de tamanho variavel\n"
         "  --u16                valores brutos de 16 bits\n"
         "  --quantidade Q       grandeza (padrao DBZH); --outra-quantidade poe VRADH antes\n"
+        "  --mais-momentos      mais cinco grandezas depois (VRADH, WRADH, ZDR, RHOHV, KDP),\n"
+        "                       com os mesmos valores brutos (volumes do tamanho dos reais)\n"
         "  --eco AZ,KM,DBZ      um eco no azimute AZ (graus) e alcance KM; repetivel\n"
         "  --origem S           /what/source\n"
         "  --cortado            corta o arquivo gravado pela metade\n"
@@ -220,7 +222,10 @@ void escreveVarredura(hid_t arquivo, int n, int degrau, const OpcoesOdim& op, co
     const std::vector<double> v = brutos(op, cena, fatorRstart, degrau);
     if (op.outraQuantidade) // a velocity field first, so the choice must look past it
         escreveDado(conjunto, m++, "VRADH", false, H5T_STD_U8LE, std::vector<double>(v.size(), 200), op);
-    escreveDado(conjunto, m, op.quantidade, true, op.u16 ? H5T_STD_U16LE : H5T_STD_U8LE, v, op);
+    escreveDado(conjunto, m++, op.quantidade, true, op.u16 ? H5T_STD_U16LE : H5T_STD_U8LE, v, op);
+    if (op.maisMomentos)
+        for (const char* q : {"VRADH", "WRADH", "ZDR", "RHOHV", "KDP"})
+            escreveDado(conjunto, m++, q, true, op.u16 ? H5T_STD_U16LE : H5T_STD_U8LE, v, op);
     H5Gclose(conjunto);
 }
 
@@ -319,6 +324,7 @@ int principalOdim(int argc, char** argv, const std::function<std::vector<double>
         else if (a == "--cortado") op.cortado = true;
         else if (a == "--nao-odim") op.naoOdim = true;
         else if (a == "--outra-quantidade") op.outraQuantidade = true;
+        else if (a == "--mais-momentos") op.maisMomentos = true;
         else if (a == "--eco") {
             Eco e{};
             if (!prox || std::sscanf(prox, "%lf,%lf,%lf", &e.azimute, &e.km, &e.dbz) != 3) {
