@@ -315,7 +315,10 @@ void tilts(const std::string& arquivo) {
     const Medida troca = mede(
         [] {
             std::string erro;
-            if (!passaElevacao(::volume, matriz, passo, erro)) passo = -passo, passaElevacao(::volume, matriz, passo, erro);
+            if (!passaElevacao(::volume, matriz, passo, erro)) { // at the top or bottom: turn back
+                passo = -passo;
+                passaElevacao(::volume, matriz, passo, erro);
+            }
             principalEMinimapa(false);
         },
         21);

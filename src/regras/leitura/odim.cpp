@@ -311,29 +311,16 @@ bool comecaComoHdf5(const char* nome) {
 
 namespace {
 
-// Every sweep's moments into `volume`, the chosen one first (so the volume's
-// bound never keeps it out); a moment that cannot be read keeps its line.
-void leMomentos(hid_t arquivo, const std::vector<Varredura>& lista, std::size_t escolhida, const Dado& dado,
-                Volume& volume) {
-    std::size_t orcamento = MAX_BYTES_DO_VOLUME;
+// The sweeps of `lista` in `volume`, each with its moments named and not read yet.
+void esqueleto(const std::vector<Varredura>& lista, Volume& volume) {
     volume.elevacoes.assign(lista.size(), ElevacaoGuardada());
     for (std::size_t e = 0; e < lista.size(); ++e) {
         volume.elevacoes[e].angulo = lista[e].elevacao;
         for (const Dado& d : lista[e].dados) {
-            MomentoGuardado m;
-            m.quantidade = d.quantidade;
-            volume.elevacoes[e].momentos.push_back(std::move(m));
+            volume.elevacoes[e].momentos.emplace_back();
+            volume.elevacoes[e].momentos.back().quantidade = d.quantidade;
         }
     }
-    const auto le = [&](std::size_t e, std::size_t q) {
-        MomentoGuardado& m = volume.elevacoes[e].momentos[q];
-        if (m.lido || !m.erro.empty()) return;
-        m.lido = leVarredura(arquivo, lista[e], lista[e].dados[q], m, orcamento, m.erro);
-    };
-    const std::size_t qEscolhido = static_cast<std::size_t>(&dado - lista[escolhida].dados.data());
-    le(escolhida, qEscolhido);
-    for (std::size_t e = 0; e < lista.size(); ++e)
-        for (std::size_t q = 0; q < lista[e].dados.size(); ++q) le(e, q);
 }
 
 } // namespace
@@ -385,9 +372,8 @@ bool leOdim(const char* nome, const OpcoesOdim& opcoes, Volume& volume, Matriz& 
         return false;
     }
     Volume lido;
-    leMomentos(arquivo, lista, indice, *dado, lido);
-
-    // Date and time of the file, else of the chosen sweep; the site from the source.
+    esqueleto(lista, lido);
+    // The site from the source; date and time of the file, else of the chosen sweep.
     std::string origem;
     Grupo conjunto = abreGrupo(raiz, nomeNumerado("dataset", escolhida.indice).c_str());
     Grupo oQueDoConjunto = abreGrupo(conjunto, "what");
@@ -396,7 +382,21 @@ bool leOdim(const char* nome, const OpcoesOdim& opcoes, Volume& volume, Matriz& 
     leTexto(oQue, "source", origem);
     lido.sitio = sitioDaOrigem(origem);
     lido.nome = nome;
-    if (!mostraMomento(lido, indice, static_cast<std::size_t>(dado - escolhida.dados.data()), m, erro)) return false;
+
+    // The chosen moment first: a failure there is the file's, and it is
+    // shown before the others are read. A moment that cannot be read keeps
+    // its line (stepping passes over it).
+    std::size_t orcamento = MAX_BYTES_DO_VOLUME;
+    const std::size_t qEscolhido = static_cast<std::size_t>(dado - escolhida.dados.data());
+    const auto le = [&](std::size_t e, std::size_t q) {
+        MomentoGuardado& guardado = lido.elevacoes[e].momentos[q];
+        guardado.lido = leVarredura(arquivo, lista[e], lista[e].dados[q], guardado, orcamento, guardado.erro);
+    };
+    le(indice, qEscolhido);
+    if (!mostraMomento(lido, indice, qEscolhido, m, erro)) return false;
+    for (std::size_t e = 0; e < lista.size(); ++e)
+        for (std::size_t q = 0; q < lista[e].dados.size(); ++q)
+            if (e != indice || q != qEscolhido) le(e, q);
     volume = std::move(lido);
     return true;
 }
