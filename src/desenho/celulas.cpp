@@ -72,6 +72,7 @@ private:
 
 // Colour of a sample as floats; false for no echo (the background grey).
 bool corDaAmostra(float v, float cor[3]) {
+    if (!volume.produto.especificado()) return corDoDado(volume.produto, v, coresSuave, cor);
     if (!(v >= DBZ_MINIMO)) return false;
     if (!corEmFloats(v, coresSuave, cor))
         glGetFloatv(GL_CURRENT_COLOR, cor); // an unknown mode keeps the current colour
@@ -83,7 +84,7 @@ bool corDaAmostra(float v, float cor[3]) {
 struct Amostras {
     int sizeR;
     const CoresDaTabela* guardadas;
-    explicit Amostras(int sizeR) : sizeR(sizeR), guardadas(CoresDaTabela::da(matriz, sizeR, coresSuave)) {}
+    explicit Amostras(int sizeR) : sizeR(sizeR), guardadas(CoresDaTabela::da(matriz, sizeR, coresSuave, volume.produto)) {}
     bool cor(int a, int r, float c[3]) const {
         return guardadas ? guardadas->cor(a, r, c) : corDaAmostra(matriz.valorDaColuna(sizeR, a, r), c);
     }

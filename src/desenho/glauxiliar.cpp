@@ -17,7 +17,7 @@ void aplicaCor(const CorAmostra& cor) {
 
 void aplicaCorDoValor(float v, bool paraLinha) {
     CorAmostra cor;
-    if (corDoValor(v, coresSuave, paraLinha ? UsoDaCor::LINHA : UsoDaCor::MAPA, cor)) aplicaCor(cor);
+    if (corDoProduto(volume.produto, v, coresSuave, paraLinha ? UsoDaCor::LINHA : UsoDaCor::MAPA, cor)) aplicaCor(cor);
 }
 
 void getNewColor(int sizeR, int i, int j) { aplicaCorDoValor(matriz.valorDaColuna(sizeR, i, j), false); }

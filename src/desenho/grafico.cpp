@@ -1,4 +1,5 @@
-// The profile graph: reflectivity along a radial or an arc against a dBZ grid.
+// The profile graph: the shown moment along a radial or an arc against a
+// grid in its unit (dBZ for reflectivity).
 #include "grafico.h"
 
 #include <GL/gl.h>
@@ -6,6 +7,7 @@
 #include "estado.h"
 #include "geometria.h"
 #include "glauxiliar.h"
+#include "produto.h"
 #include "texto.h"
 
 namespace {
@@ -18,7 +20,24 @@ struct LinhaDaGrade {
 const LinhaDaGrade GRADE[] = {{-0.5f, "0 dBZ"},  {-0.1f, "20 dBZ"}, {0.3f, "40 dBZ"}, {0.7f, "60 dBZ"},
                               {-0.3f, "10 dBZ"}, {0.1f, "30 dBZ"},  {0.5f, "50 dBZ"}, {0.9f, "70 dBZ"}};
 
+// Another moment's axis: lines every 4 legend rows, the even ones in the
+// text colour, then the odd ones in grey, labelled in the moment's unit.
+void gradeDoProduto(const Produto& p) {
+    for (int k : {2, 4, 6, 1, 3, 5, 7}) {
+        if (k == 1) glColor3f(0.5f, 0.5f, 0.5f);
+        const float y = k / 4.0f - 1;
+        std::string rotulo = textoDoRotulo(p, p.minimo + 4 * k * p.passo);
+        if (!p.unidade.empty()) rotulo += " " + p.unidade;
+        escreveEm(-1, y + 0.05f, rotulo.c_str());
+        glBegin(GL_LINES);
+        glVertex2f(-1, y);
+        glVertex2f(1, y);
+        glEnd();
+    }
+}
+
 void grade() {
+    if (volume.produto.tipo != Grandeza::REFLETIVIDADE) return gradeDoProduto(volume.produto);
     for (int k = 0; k < 8; ++k) {
         if (k == 4) glColor3f(0.5f, 0.5f, 0.5f);
         escreveEm(-1, GRADE[k].y + 0.05f, GRADE[k].rotulo);
@@ -31,7 +50,7 @@ void grade() {
 
 void amostra(double x, float v) {
     if (dadosColoridos()) aplicaCorDoValor(v, true);
-    glVertex3f(static_cast<float>(x), static_cast<float>((v + 25.0) / 50.0 - 1), 0);
+    glVertex3f(static_cast<float>(x), static_cast<float>(alturaNoGrafico(volume.produto, v)), 0);
 }
 
 // n + 1 samples from x = -1 to 1; a single sample is drawn across the graph.

@@ -8,6 +8,7 @@
 
 #include "cores.h"
 #include "estado.h"
+#include "produto.h"
 #include "quadros.h"
 #include "texto.h"
 #include "textos.h"
@@ -67,9 +68,51 @@ void drawQuadradoReal(float x, float y, float xp, float yp, int cor) {
     glEnd();
 }
 
+namespace {
+
+// Another moment's legend: 32 rows of its step from its lowest value, each
+// in the colour the mode gives it, labelled in its unit.
+void legendaDoProduto(const Produto& p, int modo) {
+    if (modo == COR_BRILHO) escalaDeCinza();
+    glColor3f(1, 1, 1);
+    if (!p.unidade.empty()) escreveEm(-0.2f, BASE_DA_LEGENDA + 32 * ALTURA_DA_LINHA + 0.02f, p.unidade.c_str());
+    for (int i = 0; i < 32; ++i) {
+        const float y = i * ALTURA_DA_LINHA + BASE_DA_LEGENDA;
+        const double de = p.minimo + i * p.passo;
+        float baixo[3], alto[3];
+        const bool temBaixo = corDoMostrado(p, de, modo, baixo), temAlto = corDoMostrado(p, de + p.passo, modo, alto);
+        float meio[3] = {1, 1, 1};
+        const bool temMeio = corDoMostrado(p, de + p.passo / 2, modo, meio);
+        if (modo == COR_MAXIMO && temBaixo && temAlto) {
+            glShadeModel(GL_SMOOTH);
+            glBegin(GL_QUADS);
+            glColor3fv(baixo);
+            glVertex2f(-0.2f, y);
+            glVertex2f(0.2f, y);
+            glColor3fv(alto);
+            glVertex2f(0.2f, y + ALTURA_DA_LINHA);
+            glVertex2f(-0.2f, y + ALTURA_DA_LINHA);
+            glEnd();
+            glShadeModel(GL_FLAT);
+        } else if (modo != COR_BRILHO && temMeio) {
+            glColor3fv(meio);
+            glRectf(-0.2f, y, 0.2f, y + ALTURA_DA_LINHA);
+        }
+        const std::string valor = textoDoRotulo(p, de);
+        glColor3f(1, 1, 1);
+        escreveEm(-0.6f, y, valor.c_str());
+        if (modo == COR_BRILHO) glColor3ub(static_cast<GLubyte>(8 * i), static_cast<GLubyte>(8 * i), static_cast<GLubyte>(8 * i));
+        else glColor3fv(meio);
+        escreveEm(0.25f, y, valor.c_str());
+    }
+}
+
+} // namespace
+
 void drawCores() {
     const int modo = coresSuave;
     if (modo < COR_MAXIMO || modo > COR_BRILHO) return;
+    if (!volume.produto.especificado()) return legendaDoProduto(volume.produto, modo);
     if (modo == COR_BRILHO) escalaDeCinza();
     for (int i = 0; i < 32; ++i) {
         const float y = i * ALTURA_DA_LINHA + BASE_DA_LEGENDA;
@@ -118,6 +161,7 @@ void desenhaQuadroDoPainel() {
     escreveEm(-0.95f, 0.8f, textoLeitura(qualidadeR));
     const std::string elevacao = textoElevacao(volume); // a volume's tilt (none for a text scan)
     if (!elevacao.empty()) escreveEm(-0.95f, 0.7f, elevacao.c_str());
+    if (!volume.vazio()) escreveEm(-0.95f, 0.65f, textoDoProduto(volume.produto).c_str());
     drawCores();
 }
 

@@ -39,6 +39,6 @@ void displayDados() {
         for (int j = 1; j <= LINHAS_DA_TABELA; ++j) {
             const float v = matriz.valorSeguro(azimute(i), inicio + j - 1);
             if (colorido) aplicaCorDoValor(v, false);
-            escreveEm(xDaColuna(i), yDaLinha(j), textoCelula(v).c_str());
+            escreveEm(xDaColuna(i), yDaLinha(j), textoCelula(v, volume.produto).c_str());
         }
 }

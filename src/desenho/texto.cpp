@@ -32,5 +32,5 @@ void aplicaCorDoTexto() {
 
 void drawPosition() {
     glColor3f(1, 1, 1);
-    escreveEm(-0.99f, -0.99f, textoPosicao(Graio, Gazimute, Gintensidade, unidadeMedidas).c_str());
+    escreveEm(-0.99f, -0.99f, textoPosicao(Graio, Gazimute, Gintensidade, unidadeMedidas, volume.produto).c_str());
 }

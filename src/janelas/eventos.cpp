@@ -9,7 +9,7 @@
 
 #include "estado.h"
 #include "interacao.h"
-#include "volume.h"
+#include "produtos.h"
 
 namespace {
 
@@ -61,18 +61,15 @@ void mouseMovimento(int x, int y) {
     glutPostRedisplay();
 }
 
-void teclado(unsigned char key, int, int) { pedidos(trataTecla(key)); }
+void teclado(unsigned char key, int, int) {
+    if (key == 'p') return passaMomentoNaJanela(); // the next moment, on the same view
+    pedidos(trataTecla(key));
+}
 
 void keyboard(int key, int x, int y) {
     if (key == GLUT_KEY_PAGE_UP || key == GLUT_KEY_PAGE_DOWN) {
         // Another tilt of a volume on the same view; the readout follows it.
-        std::string erro;
-        if (passaElevacao(volume, matriz, key == GLUT_KEY_PAGE_UP ? 1 : -1, erro)) {
-            mousePosicao(x, y);
-            redesenhaPrincipalEPainel();
-        } else if (!erro.empty()) {
-            std::fprintf(stderr, "vorlane: aviso: %s\n", erro.c_str());
-        }
+        passaElevacaoNaJanela(key == GLUT_KEY_PAGE_UP ? 1 : -1);
         return;
     }
     mousePosicao(x, y);

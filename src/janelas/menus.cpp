@@ -10,6 +10,7 @@
 #include "eventos.h"
 #include "interacao.h"
 #include "janelas.h"
+#include "produtos.h"
 #include "salvar.h"
 
 namespace {
@@ -142,6 +143,7 @@ void criaMenusPrincipais() {
 
 void criaMenusDoPainel() {
     cria(MENU_DADOS);
+    criaMenuDeProdutos(); // last: the moments of the shown sweep
     glutAttachMenu(GLUT_RIGHT_BUTTON);
 }
 

@@ -7,7 +7,7 @@
 
 #include "cores.h"
 
-const CoresDaTabela* CoresDaTabela::da(const Matriz& m, int sizeR, int modo) {
+const CoresDaTabela* CoresDaTabela::da(const Matriz& m, int sizeR, int modo, const Produto& p) {
     static CoresDaTabela guardadas[2];
     static unsigned usos = 0;
     if (modo < COR_MAXIMO || modo > COR_BRILHO) return nullptr;
@@ -19,12 +19,12 @@ const CoresDaTabela* CoresDaTabela::da(const Matriz& m, int sizeR, int modo) {
         }
         if (g.uso < menosUsada->uso) menosUsada = &g;
     }
-    menosUsada->monta(m, sizeR, modo);
+    menosUsada->monta(m, sizeR, modo, p);
     menosUsada->uso = ++usos;
     return menosUsada->valida ? menosUsada : nullptr;
 }
 
-void CoresDaTabela::monta(const Matriz& m, int tamanho, int modoDeCor) {
+void CoresDaTabela::monta(const Matriz& m, int tamanho, int modoDeCor, const Produto& p) {
     geracao = m.getGeracao(), sizeR = tamanho, modo = modoDeCor;
     colunas = colunasDaTabela(sizeR);
     indices.assign(static_cast<std::size_t>(N_AZIMUTES) * colunas, 0);
@@ -44,7 +44,7 @@ void CoresDaTabela::monta(const Matriz& m, int tamanho, int modoDeCor) {
                 i = indiceAnterior;
             } else {
                 std::array<float, 3> c;
-                if (v >= DBZ_MINIMO && corEmFloats(v, modo, c.data())) {
+                if (corDoDado(p, v, modo, c.data())) {
                     const auto achada = existentes.find(c);
                     if (achada != existentes.end()) {
                         i = achada->second;

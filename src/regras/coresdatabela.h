@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "matriz.h"
+#include "produto.h"
 #include "recorte.h"
 
 class CoresDaTabela {
@@ -19,7 +20,8 @@ public:
     // are not kept (a mode outside the list, or too many distinct colours).
     // The last two asked for are kept (the main view's and the minimap's);
     // a scan read anew has a new generation, so its colours are built anew.
-    static const CoresDaTabela* da(const Matriz& m, int sizeR, int modo);
+    // `p` is what the table holds (one product per generation).
+    static const CoresDaTabela* da(const Matriz& m, int sizeR, int modo, const Produto& p = Produto());
 
     // A run of smooth cells of wedge a (to a + 1), columns [de, ate), whose
     // four corners all have colour `cor` (two cells or more).
@@ -44,7 +46,7 @@ public:
     }
 
 private:
-    void monta(const Matriz& m, int tamanho, int modoDeCor);
+    void monta(const Matriz& m, int tamanho, int modoDeCor, const Produto& p);
     void achaUniformes();
     unsigned long geracao = 0;
     int sizeR = 0, modo = -1, colunas = 0;

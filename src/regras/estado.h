@@ -118,7 +118,7 @@ bool dadosColoridos();
 struct GrupoLeitura {
     float Graio = 0;           // range under the pointer, km
     unsigned Gazimute = 0;     // azimuth under the pointer, 0..359
-    float Gintensidade = -50;  // dBZ under the pointer; below -25 shows "--.-"
+    float Gintensidade = CODIGO_SEM_DADOS; // value under the pointer; a code (or below -25 dBZ) shows "--.-"
     int mXI = 0, mYI = 0;      // margins of the view square in the window, pixels
 };
 extern GrupoLeitura grupoLeitura;

@@ -5,6 +5,8 @@
 
 #include <getopt.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -13,6 +15,7 @@
 
 #include "estado.h"
 #include "leitura/odim.h"
+#include "leitura/paleta_gr.h"
 #include "leitura/varredura_texto.h"
 
 namespace {
@@ -28,7 +31,11 @@ const char* const USO =
     "\n"
     "  primeiro-raio        (texto) celula de 250 m do primeiro valor de cada raio\n"
     "  --elevacao N         (ODIM_H5) a N-esima elevacao, da mais baixa (1, padrao)\n"
-    "  --quantidade Q       (ODIM_H5) a grandeza Q (padrao: DBZH, senao TH, DBZV, TV)\n"
+    "  --quantidade Q       (ODIM_H5) a grandeza Q (padrao: DBZH, senao TH, DBZV, TV,\n"
+    "                       senao a primeira)\n"
+    "  --paleta [Q=]ARQUIVO tabela de cores GR (.pal) para a grandeza Q (VRADH, ...)\n"
+    "                       ou, sem Q, para o produto que o arquivo diz (Product:);\n"
+    "                       pode repetir\n"
     "  --help               mostra esta ajuda e termina\n"
     "  --version            mostra a versao e termina\n"
     "  --                   o que segue e arquivo, mesmo comecando com '-'\n";
@@ -41,6 +48,33 @@ long inteiroPositivo(const char* texto) {
     char* fim = nullptr;
     const long n = std::strtol(texto, &fim, 10);
     return fim == texto || *fim != '\0' || n < 1 ? 0 : n;
+}
+
+// The user's colour tables: "Q=FILE" (Q letters, digits and '_') or "FILE".
+Resultado lePaletas(const std::vector<std::string>& argumentos, std::vector<PaletaDoUsuario>& paletas) {
+    for (const std::string& argumento : argumentos) {
+        PaletaDoUsuario u;
+        std::string arquivo = argumento;
+        const std::size_t igual = argumento.find('=');
+        if (igual != std::string::npos && igual > 0 &&
+            std::all_of(argumento.begin(), argumento.begin() + static_cast<long>(igual),
+                        [](char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; })) {
+            u.quantidade = argumento.substr(0, igual);
+            arquivo = argumento.substr(igual + 1);
+        }
+        std::string erro, aviso;
+        if (!lePaletaGr(arquivo, u.tabela, erro, aviso)) return Resultado::falha(erro);
+        if (!aviso.empty()) std::fprintf(stderr, "vorlane: aviso: %s\n", aviso.c_str());
+        u.tipo = u.quantidade.empty() ? grandezaDoProdutoGr(u.tabela.produto) : grandezaDe(u.quantidade);
+        if (u.quantidade.empty() && u.tipo == Grandeza::OUTRA) {
+            std::string motivo = "a tabela de cores '" + arquivo;
+            motivo += "' nao diz de que produto e (Product: '" + u.tabela.produto;
+            motivo += "'); use --paleta GRANDEZA=" + arquivo;
+            return Resultado::falha(motivo);
+        }
+        paletas.push_back(std::move(u));
+    }
+    return Resultado::ok();
 }
 
 } // namespace
@@ -61,9 +95,10 @@ Resultado leLinhaDeComando(int argc, char** argv, LinhaDeComando& linha) {
     args.push_back(nullptr);
     auto original = [argv](const char* s) -> const char* { return s[0] == '\x01' ? argv[std::atoi(s + 1)] : s; };
 
-    enum { ELEVACAO = 1000, QUANTIDADE, AJUDA, VERSAO };
+    enum { ELEVACAO = 1000, QUANTIDADE, PALETA, AJUDA, VERSAO };
     static const option OPCOES[] = {{"elevacao", required_argument, nullptr, ELEVACAO},
                                     {"quantidade", required_argument, nullptr, QUANTIDADE},
+                                    {"paleta", required_argument, nullptr, PALETA},
                                     {"help", no_argument, nullptr, AJUDA},
                                     {"version", no_argument, nullptr, VERSAO},
                                     {nullptr, 0, nullptr, 0}};
@@ -83,6 +118,7 @@ Resultado leLinhaDeComando(int argc, char** argv, LinhaDeComando& linha) {
             linha.quantidade = original(optarg);
             linha.temOpcaoOdim = true;
             break;
+        case PALETA: linha.paletas.emplace_back(original(optarg)); break;
         case AJUDA: linha.acao = LinhaDeComando::AJUDA; return Resultado::ok();
         case VERSAO: linha.acao = LinhaDeComando::VERSAO; return Resultado::ok();
         case ':':
@@ -112,6 +148,8 @@ Resultado inciaMatriz(int argc, char** argv) {
     case LinhaDeComando::VERSAO: return Resultado::termina(std::string("vorlane ") + VORLANE_VERSAO + "\n");
     case LinhaDeComando::ABRE: break;
     }
+    const Resultado paletas = lePaletas(linha.paletas, volume.paletas);
+    if (!paletas.segue) return paletas;
     const char* nome = linha.posicionais.empty() ? NOME_PADRAO : linha.posicionais[0];
     const char* primeiroRaio = linha.posicionais.size() > 1 ? linha.posicionais[1] : nullptr;
     if (comecaComoHdf5(nome)) {
@@ -145,6 +183,7 @@ Resultado inciaMatriz(int argc, char** argv) {
     const Resultado lido = matriz.Faz();
     if (!lido.segue) return lido;
     for (const std::string& aviso : textosDosAvisos(nome, matriz.getAvisos())) std::fprintf(stderr, "%s\n", aviso.c_str());
+    volume.produto = produtoDe("DBZH", 0, 0, 1, volume.paletas); // the user's reflectivity table, if any
     lugar = lugarDoCodigo(matriz.getLocal());
     return Resultado::ok();
 }

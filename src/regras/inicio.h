@@ -15,9 +15,10 @@ struct LinhaDeComando {
     long elevacao = 1;                    // --elevacao
     std::string quantidade;               // --quantidade
     bool temOpcaoOdim = false;            // either of them was given
+    std::vector<std::string> paletas;     // --paleta [Q=]FILE, in order
 };
 
-// Parses the options (getopt_long: --elevacao N, --quantidade Q, --help,
+// Parses the options (getopt_long: --elevacao N, --quantidade Q, --paleta [Q=]F, --help,
 // --version, "--") and the positional arguments into `linha`; a misuse
 // comes back as a failure with its line.
 Resultado leLinhaDeComando(int argc, char** argv, LinhaDeComando& linha);

@@ -263,7 +263,17 @@ void leituraDoPerfil(float xv) {
 
 } // namespace
 
+namespace {
+bool temLeitura = false; // the readout's last pointer position, in the view frame
+float ultimoXv = 0, ultimoYv = 0;
+} // namespace
+
+void releLeitura() {
+    if (temLeitura) atualizaLeitura(ultimoXv, ultimoYv);
+}
+
 void atualizaLeitura(float xv, float yv) {
+    temLeitura = true, ultimoXv = xv, ultimoYv = yv;
     switch (estado) {
     case EXIBE_NUMEROS: return;
     case EXIBE_GRAFICO: leituraDoPerfil(xv); return;

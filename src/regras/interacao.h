@@ -26,6 +26,8 @@ unsigned trataBotaoEsquerdo(bool pressionado, float xv, float yv);
 
 // Pointer readout for a view point (the state decides the frame).
 void atualizaLeitura(float xv, float yv);
+// The readout again at the last pointer position (the table changed under it).
+void releLeitura();
 
 unsigned trataTecla(unsigned char tecla);
 unsigned trataTeclaEspecial(int tecla);

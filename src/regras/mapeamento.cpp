@@ -27,21 +27,32 @@ std::pair<long, long> binsDoRaio(const VarreduraMedida& v, long g) {
     return {inicio < 0 ? 0 : static_cast<long>(inicio), fim > v.nbins ? v.nbins : static_cast<long>(fim)};
 }
 
-// A stored value ranked: data above no echo above no data.
+// A stored value ranked: data above range folded above no echo above no data.
 struct Amostra {
-    int classe = 0; // 0 no data, 1 no echo, 2 data
-    float valor = VALOR_NAO_LIDO;
-    void junta(const Amostra& o) {
-        if (o.classe > classe || (o.classe == classe && o.valor > valor)) *this = o;
+    int classe = 0; // 0 no data, 1 no echo, 2 range folded, 3 data
+    float valor = 0;
+    void junta(const Amostra& o, bool porModulo) {
+        const bool maiorDado = o.classe == 3 && classe == 3 &&
+                               (porModulo ? std::fabs(o.valor) > std::fabs(valor) : o.valor > valor);
+        if (o.classe > classe || maiorDado) *this = o;
+    }
+    float noQuadro(bool foraDaEscala) const {
+        switch (classe) {
+        case 3: return valor;
+        case 2: return foraDaEscala ? CODIGO_DOBRADO : VALOR_NAO_LIDO; // reflectivity has no such code
+        case 1: return foraDaEscala ? CODIGO_SEM_ECO : VALOR_SEM_ECO;
+        default: return foraDaEscala ? CODIGO_SEM_DADOS : VALOR_NAO_LIDO;
+        }
     }
 };
 
 Amostra amostra(const VarreduraMedida& v, double bruto) {
-    if (v.temNaoDetectado && bruto == v.naoDetectado) return {1, VALOR_SEM_ECO};
+    if (v.temNaoDetectado && bruto == v.naoDetectado) return {1, 0};
     if (v.temSemDados && bruto == v.semDados) return {};
+    if (v.temDobrado && bruto == v.dobrado) return {2, 0};
     const float f = static_cast<float>(v.deslocamento + v.ganho * bruto);
-    if (!std::isfinite(f)) return {};
-    return {2, f};
+    if (!std::isfinite(f) || !ehMedido(f)) return {};
+    return {3, f};
 }
 
 // Span of ray k from the file's start and stop azimuths: start and width in
@@ -100,9 +111,10 @@ std::vector<std::vector<long>> raiosDasLinhas(const VarreduraMedida& v) {
 
 } // namespace
 
-TabelaMapeada mapeiaVarredura(const VarreduraMedida& v) {
+TabelaMapeada mapeiaVarredura(const VarreduraMedida& v, const DescricaoDaTabela& d) {
     TabelaMapeada t;
-    t.valores.assign(static_cast<std::size_t>(N_AZIMUTES) * N_RAIOS, VALOR_NAO_LIDO);
+    const bool fora = d.codigosForaDaEscala, porModulo = d.reducao == Reducao::MAIOR_MODULO;
+    t.valores.assign(static_cast<std::size_t>(N_AZIMUTES) * N_RAIOS, Amostra().noQuadro(fora));
     if (v.nrays <= 0 || v.nbins <= 0 || !(v.rscale > 0) || !std::isfinite(v.rstart) ||
         static_cast<double>(v.brutos.size()) < static_cast<double>(v.nrays) * v.nbins)
         return t;
@@ -121,9 +133,9 @@ TabelaMapeada mapeiaVarredura(const VarreduraMedida& v) {
             Amostra melhor;
             for (long k : linhas[a]) {
                 const double* raio = &v.brutos[static_cast<std::size_t>(k) * v.nbins];
-                for (long b = bins[g].first; b < bins[g].second; ++b) melhor.junta(amostra(v, raio[b]));
+                for (long b = bins[g].first; b < bins[g].second; ++b) melhor.junta(amostra(v, raio[b]), porModulo);
             }
-            linha[g] = melhor.valor;
+            linha[g] = melhor.noQuadro(fora);
         }
     }
     return t;

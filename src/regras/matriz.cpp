@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -46,6 +47,7 @@ void Matriz::reinicia() {
     avisos = AvisosDaLeitura{};
     sitio.clear();
     outroFormato = false;
+    descricao = DescricaoDaTabela{};
     geracao = novaGeracao();
     for (auto& linha : tabela)
         for (float& celula : linha) celula = VALOR_NAO_LIDO;
@@ -66,7 +68,7 @@ bool Matriz::isReal(char c) { return (c >= '0' && c <= '9') || c == '.' || c == 
 bool Matriz::isUnsigned(char c) { return c >= '0' && c <= '9'; }
 
 float Matriz::valorSeguro(long azimute, long raio) const {
-    if (!raioNaTabela(raio)) return VALOR_NAO_LIDO;
+    if (!raioNaTabela(raio)) return semDados();
     return tabela[modPositivo(azimute, N_AZIMUTES)][raio];
 }
 
@@ -159,6 +161,7 @@ void Matriz::setNewName(std::string& name, int xri, int xti, int xtf) const {
     const char* base = nomeBase(texto);
     const char* ponto = std::strchr(base, '.');
     name.assign(texto, ponto ? ponto : base + std::strlen(base));
+    if (!descricao.grandeza.empty()) name += "." + descricao.grandeza; // which moment, unless reflectivity
     char sufixo[64];
     std::snprintf(sufixo, sizeof sufixo, ".%ikm%i-%i", xri / 4, xti, xtf);
     name += sufixo;
@@ -166,11 +169,13 @@ void Matriz::setNewName(std::string& name, int xri, int xti, int xtf) const {
 
 // ------------------------------------------------------------- other formats
 
-void Matriz::carregaTabela(const std::vector<float>& valores, unsigned inicial, unsigned final) {
+void Matriz::carregaTabela(const std::vector<float>& valores, unsigned inicial, unsigned final,
+                           const DescricaoDaTabela& d) {
+    descricao = d;
     for (int a = 0; a < N_AZIMUTES; ++a)
         for (int g = 0; g < N_RAIOS; ++g) {
             const std::size_t k = static_cast<std::size_t>(a) * N_RAIOS + g;
-            tabela[a][g] = k < valores.size() ? valores[k] : VALOR_NAO_LIDO;
+            tabela[a][g] = k < valores.size() ? valores[k] : semDados();
         }
     raioInicial = raioMinimo = std::min<unsigned>(inicial, N_RAIOS - 1);
     raioFinal = std::min<unsigned>(std::max(final, raioInicial), N_RAIOS - 1);
@@ -208,36 +213,60 @@ void Matriz::setOrigem(const char* arquivo, const std::string& d, const std::str
 // -------------------------------------------------------------- reduced tables
 
 namespace {
-inline float maior(float a, float b) { return b > a ? b : a; }
-} // namespace
 
-void Matriz::subMatriz2() {
-    geracao = novaGeracao();
-    for (int a = 0; a < N_AZIMUTES; ++a)
-        for (int g = 0; g < N_RAIOS / 2; ++g)
-            tabelaMenor2[a][g] = maior(tabela[a][2 * g], tabela[a][2 * g + 1]);
+inline float maior(float a, float b) { return b > a ? b : a; }
+// The value of greater magnitude; codes (far below every value) lose to values.
+inline float maiorModulo(float a, float b) {
+    if (ehMedido(a) && ehMedido(b)) return std::fabs(b) > std::fabs(a) ? b : a;
+    return maior(a, b);
 }
 
-void Matriz::subMatriz4() {
-    geracao = novaGeracao();
+template <float (*JUNTA)(float, float)>
+void reduz2(const float (*tabela)[N_RAIOS], float (*menor)[N_RAIOS / 2]) {
+    for (int a = 0; a < N_AZIMUTES; ++a)
+        for (int g = 0; g < N_RAIOS / 2; ++g) menor[a][g] = JUNTA(tabela[a][2 * g], tabela[a][2 * g + 1]);
+}
+
+template <float (*JUNTA)(float, float)>
+void reduz4(const float (*tabela)[N_RAIOS], float (*menor)[N_RAIOS / 4]) {
     for (int a = 0; a < N_AZIMUTES; ++a)
         for (int g = 0; g < N_RAIOS / 4; ++g) {
             const float* p = &tabela[a][4 * g];
-            tabelaMenor4[a][g] = maior(maior(p[0], p[1]), maior(p[2], p[3]));
+            menor[a][g] = JUNTA(JUNTA(p[0], p[1]), JUNTA(p[2], p[3]));
         }
 }
 
-void Matriz::subMatriz16() {
-    geracao = novaGeracao();
+template <float (*JUNTA)(float, float)>
+void reduz16(const float (*tabela)[N_RAIOS], float (*menor)[N_RAIOS / 16]) {
     for (int a = 0; a < N_AZIMUTES; ++a)
         for (int g = 0; g < N_RAIOS / 16; ++g) {
             float m[8];
             const float* p = &tabela[a][16 * g];
-            for (int k = 0; k < 8; ++k) m[k] = maior(p[2 * k], p[2 * k + 1]);
-            for (int k = 0; k < 4; ++k) m[k] = maior(m[2 * k], m[2 * k + 1]);
-            for (int k = 0; k < 2; ++k) m[k] = maior(m[2 * k], m[2 * k + 1]);
-            tabelaMenor16[a][g] = maior(m[0], m[1]);
+            for (int k = 0; k < 8; ++k) m[k] = JUNTA(p[2 * k], p[2 * k + 1]);
+            for (int k = 0; k < 4; ++k) m[k] = JUNTA(m[2 * k], m[2 * k + 1]);
+            for (int k = 0; k < 2; ++k) m[k] = JUNTA(m[2 * k], m[2 * k + 1]);
+            menor[a][g] = JUNTA(m[0], m[1]);
         }
+}
+
+} // namespace
+
+void Matriz::subMatriz2() {
+    geracao = novaGeracao();
+    if (descricao.reducao == Reducao::MAIOR_MODULO) reduz2<maiorModulo>(tabela, tabelaMenor2);
+    else reduz2<maior>(tabela, tabelaMenor2);
+}
+
+void Matriz::subMatriz4() {
+    geracao = novaGeracao();
+    if (descricao.reducao == Reducao::MAIOR_MODULO) reduz4<maiorModulo>(tabela, tabelaMenor4);
+    else reduz4<maior>(tabela, tabelaMenor4);
+}
+
+void Matriz::subMatriz16() {
+    geracao = novaGeracao();
+    if (descricao.reducao == Reducao::MAIOR_MODULO) reduz16<maiorModulo>(tabela, tabelaMenor16);
+    else reduz16<maior>(tabela, tabelaMenor16);
 }
 
 // ----------------------------------------------------------------- text export
@@ -299,7 +328,7 @@ bool Matriz::salvaAtual(int ori, int orf, int oti, int otf, std::string* gravado
         std::fprintf(arquivo, "\n\n#  %ld  Az: %ld \n", i, (ti + i + 359) % N_AZIMUTES);
         for (unsigned r = ri; r <= rf; ++r) {
             const float v = tabela[linha][r];
-            if (v > -25.0f) std::fprintf(arquivo, " %g ", static_cast<double>(v));
+            if (descricao.codigosForaDaEscala ? ehMedido(v) : v > -25.0f) std::fprintf(arquivo, " %g ", static_cast<double>(v));
             else std::fputs(" --.- ", arquivo);
         }
     }

@@ -20,6 +20,28 @@ constexpr float VALOR_NAO_LIDO = -26.0f;   // cell never written by the reader
 constexpr float VALOR_SEM_ECO = -27.0f;    // token "--.-"
 constexpr float VALOR_ZERO_FALSO = -66.6f; // token that converts to zero but is not "0.0"
 
+// Codes of a table of any other moment, where -26 or -27 can be measured
+// (a velocity): far below every physical value and ranked as the mapping
+// and the reduced tables rank them, no data < no echo < range folded < data.
+constexpr float CODIGO_SEM_DADOS = -3e38f;
+constexpr float CODIGO_SEM_ECO = -2e38f;
+constexpr float CODIGO_DOBRADO = -1e38f;
+// True for a measured value of such a table (false for its codes and NaN).
+inline bool ehMedido(float v) { return v > -1e37f; }
+
+// How a reduced table's cell is made from the cells it covers: the greatest
+// value (reflectivity), or the value of greatest magnitude, so that a
+// signed moment (velocity) keeps its strongest inbound and outbound values;
+// codes rank below every value either way.
+enum class Reducao { MAIOR, MAIOR_MODULO };
+
+// What a table from another format holds, when it is not reflectivity.
+struct DescricaoDaTabela {
+    bool codigosForaDaEscala = false; // codes are the CODIGO_ ones above, not -26/-27
+    Reducao reducao = Reducao::MAIOR;
+    std::string grandeza; // quantity for the exports' names (empty: reflectivity)
+};
+
 // Result of reading a scan: the reader never exits by itself, so it can be
 // run on any bytes (tests, fuzzing); Faz turns failures into their line.
 enum class ResultadoLeitura {
@@ -148,7 +170,11 @@ public:
     // A scan read from another format: `valores` holds 360 rows of 2000
     // gates, row after row, with data in gates raioInicial..raioFinal;
     // builds the reduced tables.
-    void carregaTabela(const std::vector<float>& valores, unsigned raioInicial, unsigned raioFinal);
+    void carregaTabela(const std::vector<float>& valores, unsigned raioInicial, unsigned raioFinal,
+                       const DescricaoDaTabela& descricao = DescricaoDaTabela());
+    const DescricaoDaTabela& getDescricao() const { return descricao; }
+    // The code of a cell no reader wrote, in this table's codes.
+    float semDados() const { return descricao.codigosForaDaEscala ? CODIGO_SEM_DADOS : VALOR_NAO_LIDO; }
     // The file (pointer kept, no copy), date "AAAAMMDD", time "HHMMSS" and
     // site name of a scan read from another format; the site code is left
     // empty (no map). Malformed dates and times leave "00" fields.
@@ -167,7 +193,8 @@ public:
     int setRaioInicial(const char* name);
     // Name of a text export of gates from xri, rows xti to xtf: the scan's
     // name cut at the first '.' of its base name (directory kept), then
-    // ".<km>km<xti>-<xtf>".
+    // ".<km>km<xti>-<xtf>", with ".<quantity>" before it for a moment other
+    // than reflectivity.
     void setNewName(std::string& name, int xri, int xti, int xtf) const;
     // Writes the region as a text table beside the scan file, never over an
     // existing file: a name taken gets the first free suffix _2, _3, ...
@@ -202,6 +229,7 @@ private:
     AvisosDaLeitura avisos;
     std::string sitio;
     bool outroFormato = false; // read by another reader than the text one
+    DescricaoDaTabela descricao;
     unsigned long geracao = 0;
 };
 

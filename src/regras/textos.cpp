@@ -9,7 +9,7 @@
 
 // --------------------------------------------------------------------- readout
 
-std::string textoPosicao(float raioKm, unsigned azimute, float intensidade, medidas unidade) {
+std::string textoPosicao(float raioKm, unsigned azimute, float intensidade, medidas unidade, const Produto& produto) {
     char texto[160];
     int n;
     if (unidade == MILHAS)
@@ -19,13 +19,7 @@ std::string textoPosicao(float raioKm, unsigned azimute, float intensidade, medi
         n = std::snprintf(texto, sizeof texto, "Raio %5.1f km, Azimute %03i graus, ",
                           static_cast<double>(raioKm), static_cast<int>(azimute));
     std::string linha(texto, static_cast<std::size_t>(std::clamp(n, 0, static_cast<int>(sizeof texto) - 1)));
-    if (intensidade < -25.0f) {
-        linha += "Refletividade --.- dBZ";
-    } else {
-        std::snprintf(texto, sizeof texto, "Refletividade %2.1f dBZ", static_cast<double>(intensidade));
-        linha += texto;
-    }
-    return linha;
+    return linha + textoDoValor(produto, intensidade);
 }
 
 // ------------------------------------------------------------ side panel texts
@@ -108,5 +102,5 @@ std::string textoCabecalhoLinha(long raio, medidas u) {
 
 const char* textoCanto(medidas u) { return u == MILHAS ? "Milas\\Az" : "Km\\Az"; }
 
-std::string textoCelula(float v) { return v < -20.0f ? "--.-" : textoSinalizado(v); }
+std::string textoCelula(float v, const Produto& produto) { return textoDaCelula(produto, v); }
 

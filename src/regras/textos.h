@@ -6,9 +6,12 @@
 #include <string>
 
 #include "estado.h"
+#include "produto.h"
 
 // The status-bar readout line.
-std::string textoPosicao(float raioKm, unsigned azimute, float intensidade, medidas unidade);
+// `produto` names the value and its unit (reflectivity as the text scans have it).
+std::string textoPosicao(float raioKm, unsigned azimute, float intensidade, medidas unidade,
+                         const Produto& produto = Produto());
 
 // ---- side panel
 std::string textoHora(const char* hora, const char* minuto, const char* segundo);
@@ -29,6 +32,6 @@ std::string textoSinalizado(double v);
 std::string textoCabecalhoColuna(int azimute);
 std::string textoCabecalhoLinha(long raio, medidas u);
 const char* textoCanto(medidas u);
-std::string textoCelula(float v);
+std::string textoCelula(float v, const Produto& produto = Produto());
 
 #endif

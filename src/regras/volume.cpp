@@ -1,6 +1,7 @@
 // The volume store: moments kept compactly, and the shown one put on the table.
 #include "volume.h"
 
+#include <algorithm>
 #include <cstdio>
 
 VarreduraMedida MomentoGuardado::medida() const {
@@ -26,14 +27,28 @@ bool mostraMomento(Volume& v, std::size_t e, std::size_t q, Matriz& m, std::stri
         erro = arquivo + ": " + momento.erro;
         return false;
     }
-    const TabelaMapeada t = mapeiaVarredura(momento.medida());
+    // Codes and reduction hang on the kind alone; the span may hang on the data.
+    Produto produto = produtoDe(momento.quantidade, momento.nyquist, 0, 1, v.paletas);
+    const TabelaMapeada t = mapeiaVarredura(momento.medida(), produto.descricao());
     if (t.raioInicial < 0) {
         erro = arquivo + ": a varredura nao tem dados a menos de 500 km do radar";
         return false;
     }
-    m.carregaTabela(t.valores, static_cast<unsigned>(t.raioInicial), static_cast<unsigned>(t.raioFinal));
+    if (produto.tipo == Grandeza::PHIDP || produto.tipo == Grandeza::OUTRA) {
+        double menor = 0, maior = 0;
+        bool algum = false;
+        for (float x : t.valores)
+            if (ehMedido(x)) {
+                const double y = produto.mostrado(x);
+                menor = algum ? std::min(menor, y) : y, maior = algum ? std::max(maior, y) : y, algum = true;
+            }
+        produto = produtoDe(momento.quantidade, momento.nyquist, menor, maior, v.paletas);
+    }
+    m.carregaTabela(t.valores, static_cast<unsigned>(t.raioInicial), static_cast<unsigned>(t.raioFinal),
+                    produto.descricao());
     m.setOrigem(v.nome, v.data, v.hora, v.sitio);
     v.elevacao = e, v.momento = q;
+    v.produto = std::move(produto);
     return true;
 }
 
@@ -53,7 +68,7 @@ long momentoDaElevacao(const Volume& v, std::size_t e, const std::string& quanti
         const long q = procura(padrao);
         if (q >= 0) return q;
     }
-    return -1;
+    return momentos.empty() ? -1 : 0;
 }
 
 bool passaElevacao(Volume& v, Matriz& m, int passo, std::string& erro) {
@@ -64,6 +79,16 @@ bool passaElevacao(Volume& v, Matriz& m, int passo, std::string& erro) {
         const long q = momentoDaElevacao(v, static_cast<std::size_t>(e), quantidade);
         if (q < 0 || !v.elevacoes[static_cast<std::size_t>(e)].momentos[static_cast<std::size_t>(q)].lido) continue;
         return mostraMomento(v, static_cast<std::size_t>(e), static_cast<std::size_t>(q), m, erro);
+    }
+    return false;
+}
+
+bool passaMomento(Volume& v, Matriz& m, std::string& erro) {
+    if (v.vazio()) return false;
+    const std::vector<MomentoGuardado>& momentos = v.elevacoes[v.elevacao].momentos;
+    for (std::size_t k = 1; k < momentos.size(); ++k) {
+        const std::size_t q = (v.momento + k) % momentos.size();
+        if (momentos[q].lido) return mostraMomento(v, v.elevacao, q, m, erro);
     }
     return false;
 }

@@ -13,6 +13,7 @@
 
 #include "mapeamento.h"
 #include "matriz.h"
+#include "produto.h"
 
 // One quantity of one sweep. Integer data of up to 16 bits are kept in 16
 // bits (exactly), anything else as doubles.
@@ -24,6 +25,7 @@ struct MomentoGuardado {
     std::vector<std::uint16_t> curtos; // raw values as 16 bits, when the file has integers that fit
     bool comSinal = false;             // curtos hold int16 bit patterns
     std::vector<double> reais;         // raw values otherwise
+    double nyquist = 0;                // m/s, 0 when the file does not say
     // The sweep as measured, raw values included, for the mapping.
     VarreduraMedida medida() const;
     std::size_t bytes() const { return curtos.size() * sizeof(std::uint16_t) + reais.size() * sizeof(double); }
@@ -39,6 +41,8 @@ struct Volume {
     std::string data, hora, sitio;       // "AAAAMMDD", "HHMMSS" and the site's name for the panel
     std::vector<ElevacaoGuardada> elevacoes; // by ascending angle
     std::size_t elevacao = 0, momento = 0;   // the one shown
+    Produto produto;                         // what the shown moment is (reflectivity for a text scan)
+    std::vector<PaletaDoUsuario> paletas;    // the user's colour tables, for every moment shown
     bool vazio() const { return elevacoes.empty(); }
 };
 
@@ -48,7 +52,8 @@ struct Volume {
 bool mostraMomento(Volume& v, std::size_t e, std::size_t q, Matriz& m, std::string& erro);
 
 // The moment of sweep e with quantity `quantidade`, else the sweep's default
-// reflectivity (DBZH, else TH, DBZV, TV); -1 when it has neither.
+// reflectivity (DBZH, else TH, DBZV, TV), else its first moment; -1 when it
+// has none.
 long momentoDaElevacao(const Volume& v, std::size_t e, const std::string& quantidade);
 
 // Steps `passo` tilts up (+1) or down (-1) from the one shown, to the next
@@ -56,6 +61,11 @@ long momentoDaElevacao(const Volume& v, std::size_t e, const std::string& quanti
 // now shows it. False at the highest or lowest tilt, for a text scan, or,
 // with one line in `erro`, when that sweep cannot be shown (`m` untouched).
 bool passaElevacao(Volume& v, Matriz& m, int passo, std::string& erro);
+
+// Steps to the next moment of the shown sweep that can be shown, in the
+// file's order, wrapping: true when `m` now shows it. False when there is
+// no other, or, with one line in `erro`, when it cannot be shown.
+bool passaMomento(Volume& v, Matriz& m, std::string& erro);
 
 // Panel line of the shown tilt, "Elevacao: 0.5 graus (1/10)"; empty for a text scan.
 std::string textoElevacao(const Volume& v);

@@ -75,4 +75,19 @@ falha_de_partida "objeto ODIM_H5 'COMP'" comp.h5
 falha_de_partida "cortado.h5" cortado.h5
 falha_de_partida "nao ODIM_H5" outro.h5
 falha_de_partida "display" --elevacao 2 --quantidade DBZH v.h5 # good up to the display
+
+# Colour tables: hostile ones end the start with their line (binary garbage,
+# no entries, a huge value, 10 MB of entries); a good one is read.
+perl -e 'srand(3); print map { chr(int rand 256) } 1..100000' >"$TMP/lixo.pal"
+printf 'Product: BV\nUnits: m/s\n' >"$TMP/vazia.pal"
+printf 'Color: 1e300 0 0 0\n' >"$TMP/enorme.pal"
+perl -e 'print "Color: $_ 1 2 3\n" for 1..700000' >"$TMP/dez_mb.pal"
+printf 'Product: BV\nColor: -30 0 255 0\nColor: 30 255 0 0\n' >"$TMP/boa.pal"
+falha_de_partida "lixo.pal' linha 1" --paleta lixo.pal v.h5
+falha_de_partida "nenhuma cor" --paleta VRADH=vazia.pal v.h5
+falha_de_partida "enorme.pal' linha 1" --paleta enorme.pal v.h5
+falha_de_partida "linha 4097" --paleta dez_mb.pal v.h5
+falha_de_partida "nao foi possivel abrir a tabela de cores 'falta.pal'" --paleta falta.pal v.h5
+falha_de_partida "display" --paleta boa.pal --paleta DBZH=boa.pal v.h5
+falha_de_partida "display" --paleta DBZH=boa.pal dados.dat
 echo ok

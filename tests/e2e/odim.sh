@@ -1,11 +1,13 @@
 # An ODIM_H5 volume opens directly: an echo measured at azimuth 63 from 101
 # to 103 km is drawn there, also in a zoom as the tilts change, the table
 # placed on it exports its value, and snapshots are named after the file.
+# Its other moments come with `p` and the "Produto" menu: -27 m/s at
+# azimuth 243 is a velocity (green), not the reflectivity's "no echo".
 source "$(dirname "$0")/comum.sh"
 
 eco=()
-for k in $(seq 0 20); do eco+=(--eco "63.1,$((101 + k / 10)).$((k % 10)),50"); done
-"$GERADOR" --odim "$TMP/radar.h5" --elevacoes 2 --nrays 720 --rscale 125 "${eco[@]}"
+for k in $(seq 0 20); do eco+=(--eco "63.1,$((101 + k / 10)).$((k % 10)),50" --eco "243.1,$((101 + k / 10)).$((k % 10)),-27"); done
+"$GERADOR" --odim "$TMP/radar.h5" --elevacoes 2 --nrays 720 --rscale 125 --mais-momentos "${eco[@]}"
 abre radar.h5
 P=$(espera_janela VORLANE)
 
@@ -27,6 +29,20 @@ repete_ate xdotool mousemove --window "$P" 300 300 key Prior -- cor_no_centro "2
 difere_menos "$P" "$TMP/z2.png" "$TMP/zoom.png" 2000 || falha "a ampliacao nao ficou onde estava"
 repete_ate xdotool mousemove --window "$P" 300 300 key Next -- cor_no_centro "255 31 0" || falha "Page Down"
 repete_ate xdotool mousemove --window "$P" 300 300 key Escape -- no_eco || falha "Esc nao voltou ao disco"
+
+# `p`: VRADH, where -27 is an inbound velocity (32-colour green, about 107);
+# five more presses wrap round the six moments back to DBZH; the menu's
+# second entry is VRADH again.
+read -r x2 y2 < <(awk 'BEGIN { a = -153 * atan2(0, -1) / 180; r = 102 / 500
+  printf "%d %d\n", (r * cos(a) + 1) * 320, (1 - r * sin(a)) * 320 }')
+verde() { captura "$P" "$TMP/v.png"; pixel "$TMP/v.png" "$x2" "$y2" | awk '{ exit !($1 == 0 && $3 == 0 && $2 > 95 && $2 < 120) }'; }
+cinza() { captura "$P" "$TMP/v.png"; [ "$(pixel "$TMP/v.png" "$x2" "$y2")" = "153 153 153" ]; }
+ate_que cinza || falha "-27 dBZ nao e cinza: $(pixel "$TMP/v.png" "$x2" "$y2")"
+repete_ate xdotool mousemove --window "$P" 300 300 key p -- verde || falha "p nao mostrou a velocidade: $(pixel "$TMP/v.png" "$x2" "$y2")"
+xdotool mousemove --window "$P" 300 300 key p p p p p
+ate_que no_eco && ate_que cinza || falha "cinco vezes p nao voltou a DBZH"
+PA=$(espera_janela Menu)
+repete_ate escolhe "$PA" 80 400 $PRODUTO_1 -- verde || falha "o menu Produto nao mostrou VRADH"
 
 # "Valores Numericos", a click on the echo, "Como Texto": the table holds it.
 escolhe "$P" 320 320 $VALORES_NUMERICOS

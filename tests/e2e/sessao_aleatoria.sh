@@ -12,10 +12,12 @@ ALVO=${VORLANE_EVENTOS:-5000}
 RANDOM=$SEMENTE
 echo "semente $SEMENTE"
 
-# Odd seeds open a volume of three tilts (720 rays, 150 m bins), even ones the sample.
+# Odd seeds open a volume of three tilts of six moments (720 rays, 150 m
+# bins), even ones the sample.
 mkdir -p "$TMP/radar"
 if [ $((SEMENTE % 2)) -eq 1 ]; then
-  "$GERADOR" --odim "$TMP/radar/BRU050301143000.h5" --semente "$SEMENTE" --elevacoes 3 --nrays 720 --rscale 150
+  "$GERADOR" --odim "$TMP/radar/BRU050301143000.h5" --semente "$SEMENTE" --elevacoes 3 --nrays 720 --rscale 150 \
+    --mais-momentos
   abre radar/BRU050301143000.h5
 else
   cp "$FONTE/exemplos/BRU050301143000.dat" "$TMP/radar/"
@@ -50,7 +52,7 @@ arrasto() {
   eventos=$((eventos + n + 3))
 }
 
-TECLAS=(Escape x x Left Right Up Down Left Right Up Down a X Return F1 space Prior Next Prior)
+TECLAS=(Escape x x Left Right Up Down Left Right Up Down a X Return F1 space Prior Next Prior p p)
 teclas() {
   local args=() n=$((RANDOM % 6 + 1))
   for _ in $(seq 1 "$n"); do args+=("${TECLAS[RANDOM % ${#TECLAS[@]}]}"); done
@@ -63,6 +65,7 @@ FOLHAS_PRINCIPAL=(AMPLIAR PERFIL_ANGULAR PERFIL_RADIAL SETOR_CIRCULAR DESLOCAR_B
 FOLHAS_PAINEL=(TEXTO_PRETO_FUNDO_BRANCO TEXTO_BRANCO_FUNDO_PRETO TEXTO_COLORIDO_FUNDO_PRETO TEXTO_COLORIDO_FUNDO_BRANCO
   QUALIDADE_BOA QUALIDADE_RUIM QUALIDADE_PIOR CORES_MAXIMO CORES_32 CORES_5 CORES_BRILHO
   UNIDADE_KILOMETROS UNIDADE_MILHAS LEITURA_250_M LEITURA_500_M LEITURA_1_KM)
+[ $((SEMENTE % 2)) -eq 1 ] && FOLHAS_PAINEL+=(PRODUTO_0 PRODUTO_1 PRODUTO_3)
 REGIOES=(SETOR_CIRCULAR PERFIL_RADIAL PERFIL_ANGULAR VALORES_NUMERICOS) # the press places the table
 # The minimap covers the main window from its column 635 on (rows 0 to 319).
 menu() {

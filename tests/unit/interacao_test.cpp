@@ -718,7 +718,7 @@ TEST_F(Reinicio, VoltaAoInicioSemTocarNaVarredura) {
     EXPECT_EQ(unidadeMedidas, KILOMETROS);
     EXPECT_EQ(qualidadeImagem, RUIM);
     EXPECT_EQ(qualidadeR, 4);
-    EXPECT_EQ(Gintensidade, -50);
+    EXPECT_EQ(Gintensidade, CODIGO_SEM_DADOS);
     EXPECT_EQ(tipo_referencia, 0);
     EXPECT_EQ(lugar, BRU);
     EXPECT_EQ(contadorDeImagens, 7u);

@@ -253,7 +253,7 @@ TEST(LeituraOdim, EscolhaEFalhas) {
         {"--outra-quantidade", opcoes(1, "VRADH"), 200, nullptr},
         {"--quantidade TH", opcoes(1), 20, nullptr},
         {"", opcoes(1, "ZDR"), 0, "'ZDR'"},
-        {"--quantidade VRADH", opcoes(1), 0, "DBZH, TH"},
+        {"--quantidade VRADH", opcoes(1), 20, nullptr}, // no reflectivity: the first moment
         {"--elevacoes 3", opcoes(4), 0, "--elevacao 4"},
         {"", opcoes(0), 0, "--elevacao 0"},
         {"--objeto COMP", opcoes(1), 0, "'COMP'"},

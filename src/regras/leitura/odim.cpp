@@ -8,6 +8,7 @@
 #include <hdf5.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -162,10 +163,12 @@ const Dado* escolheDado(const Varredura& v, const std::string& pedida) {
         for (const Dado& d : v.dados)
             if (d.quantidade == q) return &d;
     }
-    if (!pedida.empty())
+    if (!pedida.empty()) {
         for (const Dado& d : v.dados)
             if (d.quantidade == pedida) return &d;
-    return nullptr;
+        return nullptr;
+    }
+    return v.dados.empty() ? nullptr : &v.dados.front(); // no reflectivity: the first moment
 }
 
 std::string quantidades(const Varredura& v) {
@@ -290,6 +293,8 @@ bool leVarredura(hid_t arquivo, const Varredura& escolhida, const Dado& dado, Mo
     v.temSemDados = leNumeroDe({oQue, oQueDoConjunto, oQueGeral}, "nodata", v.semDados);
     v.temNaoDetectado = leNumeroDe({oQue, oQueDoConjunto, oQueGeral}, "undetect", v.naoDetectado);
 
+    if (!leNumeroDe({como, comoGeral}, "NI", guardado.nyquist) || !std::isfinite(guardado.nyquist)) guardado.nyquist = 0;
+
     const hssize_t raios = static_cast<hssize_t>(v.nrays);
     if (!(leNumeros(como, "startazA", v.inicioAz, raios) && leNumeros(como, "stopazA", v.fimAz, raios)) &&
         !(leNumeros(comoGeral, "startazA", v.inicioAz, raios) && leNumeros(comoGeral, "stopazA", v.fimAz, raios))) {
@@ -367,11 +372,12 @@ bool leOdim(const char* nome, const OpcoesOdim& opcoes, Volume& volume, Matriz& 
         char elevacao[32];
         std::snprintf(elevacao, sizeof elevacao, "%g", escolhida.elevacao);
         erro = "a elevacao de " + std::string(elevacao) + " graus de " + arquivoCitado + " nao tem " +
-               (opcoes.quantidade.empty() ? std::string("DBZH, TH, DBZV nem TV") : "'" + opcoes.quantidade + "'") +
+               (opcoes.quantidade.empty() ? std::string("grandezas") : "'" + opcoes.quantidade + "'") +
                " (tem: " + quantidades(escolhida) + ")";
         return false;
     }
     Volume lido;
+    lido.paletas = volume.paletas;
     esqueleto(lista, lido);
     // The site from the source; date and time of the file, else of the chosen sweep.
     std::string origem;
