@@ -328,6 +328,25 @@ void tilts(const std::string& arquivo) {
     ::volume = Volume();
 }
 
+// A moment step (`p`) on a volume of six moments a sweep, each in its own
+// colour table, and the redraw it causes, against the redraw alone.
+void momentos(const std::string& arquivo) {
+    carregaOdim(arquivo);
+    std::printf("\n%-40s %9s %9s %9s\n", "volume, 6 moments a sweep (ms)", "median", "min", "max");
+    const Medida redesenho = mede([] { principalEMinimapa(false); }, 21);
+    imprimeLinha("redraw of the same view, flat 1 km", redesenho, nullptr);
+    const Medida troca = mede(
+        [] {
+            std::string erro;
+            passaMomento(::volume, matriz, erro);
+            principalEMinimapa(false);
+        },
+        24);
+    imprimeLinha("moment step, then that redraw", troca, nullptr);
+    std::printf("%-40s %9.2f\n", "  the step's own cost (median)", troca.mediana - redesenho.mediana);
+    ::volume = Volume();
+}
+
 void eventos(const char* titulo) {
     std::printf("\n%s\n%-40s %9s %9s %9s\n", titulo, "CPU per event (ms)", "median", "min", "max");
     interacoes("flat 1 km", RUIM, 4);
@@ -434,6 +453,10 @@ int main(int argc, char** argv) {
     imprimeLinha("ODIM_H5 volume 3.5 MB, open + map", odim, nullptr);
     tilts(volume);
     std::remove(volume.c_str());
+    // A volume the size of real ones, 10 sweeps x 6 moments of 360 x 1000 in 16 bits.
+    const std::string seis = dir + "/vorlane-bench-seis.h5", uma = dir + "/vorlane-bench-uma.h5";
+    gera(gerador, "--odim " + seis + " --semente 1 --elevacoes 10 --nbins 1000 --u16 --mais-momentos", "/dev/null");
+    momentos(seis);
 
     carrega(real, "4");
     lugar = BRU;
@@ -446,11 +469,7 @@ int main(int argc, char** argv) {
     // The viewer itself, in its own process: its default view of the full scan.
     const std::string aqui = std::string(gerador).substr(0, std::string(gerador).find_last_of('/') + 1);
     const double visor = picoDeMemoriaMB({aqui + "vorlane", cheia, "0"});
-    // A volume the size of real ones, 10 sweeps x 6 moments of 360 x 1000 in
-    // 16 bits, against its lowest sweep alone: what the store costs above
-    // one sweep.
-    const std::string seis = dir + "/vorlane-bench-seis.h5", uma = dir + "/vorlane-bench-uma.h5";
-    gera(gerador, "--odim " + seis + " --semente 1 --elevacoes 10 --nbins 1000 --u16 --mais-momentos", "/dev/null");
+    // That volume against its lowest sweep alone: what the store costs above one sweep.
     gera(gerador, "--odim " + uma + " --semente 1 --elevacoes 1 --nbins 1000 --u16", "/dev/null");
     const double comSeis = picoDeMemoriaMB({aqui + "vorlane", seis});
     const double comUma = picoDeMemoriaMB({aqui + "vorlane", uma});

@@ -102,7 +102,8 @@ Produto produtoDe(const std::string& quantidade, double nyquist, double menor, d
     case Grandeza::REFLETIVIDADE: break; // the text scans' palette
     case Grandeza::VELOCIDADE:
         p.nome = "Velocidade", p.unidade = "m/s", p.reducao = Reducao::MAIOR_MODULO;
-        velocidade(p, nyquist);
+        // Dealiased velocity (VRADDH) goes past the Nyquist velocity: twice it.
+        velocidade(p, comeca(maiusculas(quantidade), "VRADD") ? 2 * (nyquist > 0 ? nyquist : 32) : nyquist);
         break;
     case Grandeza::LARGURA:
         p.nome = "Largura espectral", p.unidade = "m/s", p.comSinal = false;
