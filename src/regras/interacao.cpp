@@ -269,7 +269,8 @@ float ultimoXv = 0, ultimoYv = 0;
 } // namespace
 
 void releLeitura() {
-    if (temLeitura) atualizaLeitura(ultimoXv, ultimoYv);
+    if (estado == EXIBE_NUMEROS) Gintensidade = matriz.semDados(); // the table does not read under the pointer
+    else if (temLeitura) atualizaLeitura(ultimoXv, ultimoYv);
 }
 
 void atualizaLeitura(float xv, float yv) {

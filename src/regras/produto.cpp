@@ -46,7 +46,7 @@ EntradaDeCor cor(double valor, unsigned char r, unsigned char g, unsigned char b
 
 void velocidade(Produto& p, double nyquist) {
     const double n = nyquist > 0 && nyquist < 1000 ? nyquist : 32;
-    const double calmo = std::max(1.0, 0.04 * n);
+    const double calmo = std::min(std::max(1.0, 0.04 * n), 0.25 * n); // entries stay in order for any n
     p.tabela.entradas = {cor(-n, 0, 70, 0),          cor(-0.5 * n, 0, 190, 0),  cor(-calmo, 170, 235, 170),
                          cor(-calmo, 150, 150, 150, true), cor(calmo, 240, 170, 170), cor(0.5 * n, 220, 0, 0),
                          cor(n, 100, 0, 0)};
@@ -221,11 +221,11 @@ bool corDoDado(const Produto& p, float v, int modo, float cor[3]) {
 
 bool corDoMostrado(const Produto& p, double t, int modo, float cor[3]) {
     if (modo < COR_MAXIMO || modo > COR_BRILHO || p.tabela.vazia()) return false;
+    if (!p.estendeAbaixo && !(t >= p.tabela.entradas.front().valor)) return false; // below the table: none, in every mode
     switch (modo) {
     case COR_MEDIO: return corNaTabela(p, degrau(p, t, 32), cor);
     case COR_MINIMO: return corNaTabela(p, degrau(p, t, 5), cor);
     case COR_BRILHO: {
-        if (t < p.tabela.entradas.front().valor && !p.estendeAbaixo) return false;
         const float g = static_cast<float>(std::clamp((t - p.minimo) / (32 * p.passo), 0.0, 1.0));
         cor[0] = cor[1] = cor[2] = g;
         return true;
@@ -256,6 +256,7 @@ int casasDoRotulo(const Produto& p) {
 }
 
 std::string numero(const char* formato, int casas, double v) {
+    if (std::fabs(v) * std::pow(10.0, casas) < 0.5) v = 0; // what prints as zero has no sign
     char texto[64];
     std::snprintf(texto, sizeof texto, formato, casas, v);
     return texto;
@@ -277,7 +278,12 @@ std::string textoDoValor(const Produto& p, float v) {
 }
 
 std::string textoDaCelula(const Produto& p, float v) {
-    if (p.tipo == Grandeza::REFLETIVIDADE) return v < -20.0f ? "--.-" : numero("%+5.*f", 1, v);
+    if (p.tipo == Grandeza::REFLETIVIDADE) { // as the text scans have it ("-0.0" included)
+        if (v < -20.0f) return "--.-";
+        char texto[64];
+        std::snprintf(texto, sizeof texto, "%+5.1f", static_cast<double>(v));
+        return texto;
+    }
     if (v == CODIGO_DOBRADO) return "  RF";
     if (!ehMedido(v)) return "--.-";
     return numero(p.comSinal ? "%+5.*f" : "%5.*f", p.casas, p.mostrado(v));

@@ -2,6 +2,7 @@
 #include "volume.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 VarreduraMedida MomentoGuardado::medida() const {
@@ -46,13 +47,13 @@ bool mostraMomento(Volume& v, std::size_t e, std::size_t q, Matriz& m, std::stri
     }
     m.carregaTabela(t.valores, static_cast<unsigned>(t.raioInicial), static_cast<unsigned>(t.raioFinal),
                     produto.descricao());
-    m.setOrigem(v.nome, v.data, v.hora, v.sitio);
+    m.setOrigem(momento.arquivo ? momento.arquivo : v.nome, v.data, v.hora, v.sitio); // exports name its file
     v.elevacao = e, v.momento = q;
     v.produto = std::move(produto);
     return true;
 }
 
-long momentoDaElevacao(const Volume& v, std::size_t e, const std::string& quantidade) {
+long momentoDaElevacao(const Volume& v, std::size_t e, const std::string& quantidade, bool qualquer) {
     if (e >= v.elevacoes.size()) return -1;
     const std::vector<MomentoGuardado>& momentos = v.elevacoes[e].momentos;
     const auto procura = [&](const std::string& nome) -> long {
@@ -68,7 +69,7 @@ long momentoDaElevacao(const Volume& v, std::size_t e, const std::string& quanti
         const long q = procura(padrao);
         if (q >= 0) return q;
     }
-    return momentos.empty() ? -1 : 0;
+    return momentos.empty() || !qualquer ? -1 : 0;
 }
 
 bool passaElevacao(Volume& v, Matriz& m, int passo, std::string& erro) {
@@ -76,7 +77,8 @@ bool passaElevacao(Volume& v, Matriz& m, int passo, std::string& erro) {
     const std::string& quantidade = v.elevacoes[v.elevacao].momentos[v.momento].quantidade;
     for (long e = static_cast<long>(v.elevacao) + passo; e >= 0 && e < static_cast<long>(v.elevacoes.size());
          e += passo) {
-        const long q = momentoDaElevacao(v, static_cast<std::size_t>(e), quantidade);
+        // The shown quantity, else reflectivity; a tilt with neither is passed over.
+        const long q = momentoDaElevacao(v, static_cast<std::size_t>(e), quantidade, false);
         if (q < 0 || !v.elevacoes[static_cast<std::size_t>(e)].momentos[static_cast<std::size_t>(q)].lido) continue;
         return mostraMomento(v, static_cast<std::size_t>(e), static_cast<std::size_t>(q), m, erro);
     }
@@ -91,6 +93,41 @@ bool passaMomento(Volume& v, Matriz& m, std::string& erro) {
         if (momentos[q].lido) return mostraMomento(v, v.elevacao, q, m, erro);
     }
     return false;
+}
+
+void juntaVolume(Volume& v, Volume&& outro) {
+    for (ElevacaoGuardada& e : outro.elevacoes) {
+        auto igual = std::find_if(v.elevacoes.begin(), v.elevacoes.end(),
+                                  [&](const ElevacaoGuardada& x) { return std::fabs(x.angulo - e.angulo) < 0.05; });
+        if (igual == v.elevacoes.end()) {
+            const auto depois = std::find_if(v.elevacoes.begin(), v.elevacoes.end(),
+                                             [&](const ElevacaoGuardada& x) { return x.angulo > e.angulo; });
+            v.elevacoes.insert(depois, std::move(e));
+            continue;
+        }
+        for (MomentoGuardado& q : e.momentos) {
+            const bool tem = std::any_of(igual->momentos.begin(), igual->momentos.end(),
+                                         [&](const MomentoGuardado& x) { return x.quantidade == q.quantidade; });
+            if (!tem) igual->momentos.push_back(std::move(q));
+        }
+    }
+    if (v.nome == nullptr) v.nome = outro.nome;
+    if (v.sitio.empty()) v.sitio = outro.sitio;
+    outro.elevacoes.clear();
+}
+
+std::size_t elevacaoMaisProxima(const Volume& v, double angulo) {
+    std::size_t melhor = 0;
+    for (std::size_t e = 1; e < v.elevacoes.size(); ++e)
+        if (std::fabs(v.elevacoes[e].angulo - angulo) < std::fabs(v.elevacoes[melhor].angulo - angulo)) melhor = e;
+    return melhor;
+}
+
+std::size_t bytesDoVolume(const Volume& v) {
+    std::size_t n = 0;
+    for (const ElevacaoGuardada& e : v.elevacoes)
+        for (const MomentoGuardado& q : e.momentos) n += q.bytes();
+    return n;
 }
 
 std::string textoElevacao(const Volume& v) {

@@ -26,6 +26,7 @@ struct MomentoGuardado {
     bool comSinal = false;             // curtos hold int16 bit patterns
     std::vector<double> reais;         // raw values otherwise
     double nyquist = 0;                // m/s, 0 when the file does not say
+    const char* arquivo = nullptr;     // the file it was read from (volumes joined from several files)
     // The sweep as measured, raw values included, for the mapping.
     VarreduraMedida medida() const;
     std::size_t bytes() const { return curtos.size() * sizeof(std::uint16_t) + reais.size() * sizeof(double); }
@@ -52,9 +53,9 @@ struct Volume {
 bool mostraMomento(Volume& v, std::size_t e, std::size_t q, Matriz& m, std::string& erro);
 
 // The moment of sweep e with quantity `quantidade`, else the sweep's default
-// reflectivity (DBZH, else TH, DBZV, TV), else its first moment; -1 when it
-// has none.
-long momentoDaElevacao(const Volume& v, std::size_t e, const std::string& quantidade);
+// reflectivity (DBZH, else TH, DBZV, TV), else (when `qualquer`) its first
+// moment; -1 when it has none.
+long momentoDaElevacao(const Volume& v, std::size_t e, const std::string& quantidade, bool qualquer = true);
 
 // Steps `passo` tilts up (+1) or down (-1) from the one shown, to the next
 // sweep with the shown quantity (else its reflectivity) read: true when `m`
@@ -66,6 +67,17 @@ bool passaElevacao(Volume& v, Matriz& m, int passo, std::string& erro);
 // file's order, wrapping: true when `m` now shows it. False when there is
 // no other, or, with one line in `erro`, when it cannot be shown.
 bool passaMomento(Volume& v, Matriz& m, std::string& erro);
+
+// Joins `outro`, another file of the same scan (ODIM files split per
+// quantity), into `v`: a sweep of the same angle (within 0.05 degrees) gains
+// the moments it lacks, any other sweep is added in angle order.
+void juntaVolume(Volume& v, Volume&& outro);
+
+// The sweep of `v` nearest in elevation angle to `angulo` (0 when empty).
+std::size_t elevacaoMaisProxima(const Volume& v, double angulo);
+
+// Raw bytes the volume keeps.
+std::size_t bytesDoVolume(const Volume& v);
 
 // Panel line of the shown tilt, "Elevacao: 0.5 graus (1/10)"; empty for a text scan.
 std::string textoElevacao(const Volume& v);

@@ -360,6 +360,13 @@ TEST(LeituraOdim, VolumeGuardaTodasAsElevacoes) {
     ASSERT_TRUE(passaElevacao(v, m, +1, erro));
     EXPECT_EQ(v.elevacoes[v.elevacao].momentos[v.momento].quantidade, "VRADH");
     EXPECT_EQ(v.elevacao, 1u);
+    // A tilt with neither the shown quantity nor reflectivity is passed over.
+    ASSERT_TRUE(leOdim(r->nome.c_str(), opcoes(1), v, m, r->erro)) << r->erro;
+    v.elevacoes[1].momentos = {v.elevacoes[1].momentos[0]}; // tilt 2: one moment, neither
+    v.elevacoes[1].momentos[0].quantidade = "WRADH";
+    ASSERT_TRUE(passaElevacao(v, m, +1, erro)) << erro;
+    EXPECT_EQ(v.elevacao, 2u);
+    EXPECT_EQ(v.elevacoes[2].momentos[v.momento].quantidade, "DBZH");
 
     // A file that fails leaves the volume as it was; a text scan has none.
     auto falha = geraELe("--rstart 600 --eco 100.5,10.1,20");

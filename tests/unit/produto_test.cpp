@@ -64,6 +64,13 @@ TEST(Produtos, VelocidadeTemCodigosForaDosValores) {
     EXPECT_EQ(textoDoValor(p, CODIGO_DOBRADO), "Velocidade RF (dobrada)");
     EXPECT_EQ(textoDaCelula(p, -27), "-27.0");
     EXPECT_EQ(textoDaCelula(p, CODIGO_SEM_DADOS), "--.-");
+    EXPECT_EQ(textoDoValor(p, -0.04f), "Velocidade 0.0 m/s"); // no "-0.0"
+    EXPECT_EQ(textoDaCelula(Produto(), -0.04f), " -0.0");      // reflectivity as it always was
+    for (double ni : {0.5, 1.5, 1e-300, 1e6}) { // the table stays in order for any Nyquist velocity
+        const Produto q = produtoDe("VRADH", ni, 0, 1, {});
+        for (std::size_t k = 1; k < q.tabela.entradas.size(); ++k)
+            EXPECT_LE(q.tabela.entradas[k - 1].valor, q.tabela.entradas[k].valor) << ni;
+    }
     const auto verde = corDe(p, -27);
     EXPECT_TRUE(verde[0] == 0 && verde[1] > 80 && verde[2] == 0) << verde[1]; // inbound: green
     EXPECT_EQ(corDe(p, 20)[1], 0);                                         // outbound: red
@@ -107,7 +114,8 @@ TEST(Produtos, PaletaDoUsuarioPoeSuasCores) {
     EXPECT_EQ(corDe(p, 0.9f), (std::array<int, 3>{150, 150, 150}));  // solid up to 2
     EXPECT_EQ(corDe(p, 10.5f), (std::array<int, 3>{145, 35, 35}));   // halfway from 2 to 40
     EXPECT_EQ(corDe(p, 30), (std::array<int, 3>{90, 10, 10}));       // beyond the last entry
-    EXPECT_EQ(corDe(p, -21)[0], -1);                                 // below the first: none
+    for (int modo : {COR_MAXIMO, COR_MEDIO, COR_MINIMO, COR_BRILHO})
+        EXPECT_EQ(corDe(p, -21, modo)[0], -1) << modo; // below the first: none, in every mode
     EXPECT_EQ(corDe(p, CODIGO_DOBRADO), (std::array<int, 3>{119, 0, 125}));
 
     // Given to one quantity it replaces only that one's table; a
