@@ -347,6 +347,48 @@ void momentos(const std::string& arquivo) {
     ::volume = Volume();
 }
 
+// A series of real-sized volumes: reading one ahead, a step (the next scan
+// shown, then the redraw), and the kept bytes against the bound.
+void serieDeVolumes(const std::vector<std::string>& arquivos) {
+    std::printf("\n%-40s %9s %9s %9s\n", "series of 24 volumes of 10 x 360 x 1000 (ms)", "median", "min", "max");
+    std::string erro;
+    for (const std::string& a : arquivos) ::serie.adiciona(a, erro);
+    matriz.reinicia();
+    ::serie.mostra(0, matriz, volume, lugar, erro);
+    invalidaQuadros();
+    std::vector<double> leituras;
+    for (;;) {
+        const auto inicio = std::chrono::steady_clock::now();
+        if (!::serie.leAdiante(erro)) break;
+        leituras.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - inicio).count());
+    }
+    std::sort(leituras.begin(), leituras.end());
+    if (!leituras.empty())
+        imprimeLinha("read ahead, one scan", {leituras[leituras.size() / 2], leituras.front(), leituras.back()}, nullptr);
+    const auto passo = [] {
+        std::string e;
+        ::serie.mostra((::serie.atual() + 1) % ::serie.tamanho(), matriz, volume, lugar, e);
+        principalEMinimapa(false);
+    };
+    const Medida laco = mede(passo, 47);
+    imprimeLinha("step to the next scan, then the redraw", laco, nullptr);
+    std::printf("%-40s %9.1f   (%.0f scans a second)\n", "  loop, default view (ms a scan)", laco.mediana,
+                1000 / laco.mediana);
+    std::printf("%-40s %9.1f   (bound %zu)\n", "kept scans (MB)", ::serie.bytesGuardados() / 1048576.0,
+                ::serie.limiteDeBytes >> 20);
+    // A bound below the series: reading ahead stops at it, stepping drops the oldest.
+    ::serie.limiteDeBytes = std::size_t(64) << 20;
+    double maior = 0;
+    for (std::size_t k = 0; k < 2 * ::serie.tamanho(); ++k) {
+        passo();
+        while (::serie.leAdiante(erro)) {}
+        maior = std::max(maior, ::serie.bytesGuardados() / 1048576.0);
+    }
+    std::printf("%-40s %9.1f   (bound 64)\n", "  most kept over two rounds (MB)", maior);
+    ::serie = Serie();
+    ::volume = Volume();
+}
+
 void eventos(const char* titulo) {
     std::printf("\n%s\n%-40s %9s %9s %9s\n", titulo, "CPU per event (ms)", "median", "min", "max");
     interacoes("flat 1 km", RUIM, 4);
@@ -457,6 +499,16 @@ int main(int argc, char** argv) {
     const std::string seis = dir + "/vorlane-bench-seis.h5", uma = dir + "/vorlane-bench-uma.h5";
     gera(gerador, "--odim " + seis + " --semente 1 --elevacoes 10 --nbins 1000 --u16 --mais-momentos", "/dev/null");
     momentos(seis);
+    // 24 real-sized volumes five minutes apart, for the series rows.
+    std::vector<std::string> serie24;
+    for (int k = 0; k < 24; ++k) {
+        char hora[16];
+        std::snprintf(hora, sizeof hora, "%02d%02d00", 10 + k / 12, k % 12 * 5);
+        serie24.push_back(dir + "/vorlane-bench-serie-" + std::to_string(k) + ".h5");
+        gera(gerador, "--odim " + serie24.back() + " --semente " + std::to_string(k + 1) +
+                          " --elevacoes 10 --nbins 1000 --u16 --hora " + hora, "/dev/null");
+    }
+    serieDeVolumes(serie24);
 
     carrega(real, "4");
     lugar = BRU;
@@ -475,6 +527,12 @@ int main(int argc, char** argv) {
     const double comUma = picoDeMemoriaMB({aqui + "vorlane", uma});
     std::remove(seis.c_str());
     std::remove(uma.c_str());
+    // The 24-volume series with a 100 MB bound, once it has read ahead, against its first scan alone.
+    std::vector<std::string> comSerie = {aqui + "vorlane", "--memoria", "100"};
+    comSerie.insert(comSerie.end(), serie24.begin(), serie24.end());
+    const double naSerie = picoDeMemoriaMB(comSerie);
+    const double soPrimeiro = picoDeMemoriaMB({aqui + "vorlane", serie24.front()});
+    for (const std::string& a : serie24) std::remove(a.c_str());
     const std::string tempos = dir + "/vorlane-bench-primeiro.txt";
     const double suave = picoDeMemoriaMB({aqui + "vorlane_bench", "--memoria", cheia, tempos});
     double primeiroMs = -1, primeiroCpu = -1;
@@ -495,6 +553,10 @@ int main(int argc, char** argv) {
     std::printf("%-44s %9.1f\n", "viewer, volume of 10 sweeps x 6 moments", comSeis);
     std::printf("%-44s %9.1f\n", "viewer, that volume's lowest sweep alone", comUma);
     if (comSeis > 0 && comUma > 0) std::printf("%-44s %9.1f\n", "the volume above one sweep", comSeis - comUma);
+    std::printf("%-44s %9.1f\n", "viewer, series of 24 volumes, --memoria 100", naSerie);
+    std::printf("%-44s %9.1f\n", "viewer, the series' first volume alone", soPrimeiro);
+    if (naSerie > 0 && soPrimeiro > 0)
+        std::printf("%-44s %9.1f\n", "the series above one volume (bound 100)", naSerie - soPrimeiro);
     std::remove(real.c_str());
     std::remove(cheia.c_str());
     return 0;

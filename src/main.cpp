@@ -8,6 +8,7 @@
 #include "inicio.h"
 #include "janelas.h"
 #include "menus.h"
+#include "tempo.h"
 
 int main(int argc, char** argv) {
     preparaAlocador();
@@ -20,6 +21,7 @@ int main(int argc, char** argv) {
     }
     if (!iniciaGlut("vorlane")) return 1;
     criaJanelasEMenus();
+    iniciaTempo();
     glutMainLoop();
     return 0;
 }

@@ -26,6 +26,7 @@ struct OpcoesOdim {
     std::string versao = "H5rad 2.2"; // empty: no version attribute
     std::string quantidade = "DBZH";
     std::string origem = "WMO:00000,NOD:xxsin,PLC:Sintetico";
+    std::string data = "20240102", hora = "030400"; // /what/date and /what/time
     int elevacoes = 1;
     long nrays = 360, nbins = 0; // 0: as many bins as 500 km need
     double rscale = 250, rstart = 0, astart = 0;
@@ -58,6 +59,7 @@ void ajuda(FILE* f) {
         "                       com os mesmos valores brutos (volumes do tamanho dos reais)\n"
         "  --eco AZ,KM,DBZ      um eco no azimute AZ (graus) e alcance KM; repetivel\n"
         "  --origem S           /what/source\n"
+        "  --data AAAAMMDD --hora HHMMSS   /what/date e /what/time (20240102, 030400)\n"
         "  --cortado            corta o arquivo gravado pela metade\n"
         "  --nao-odim           HDF5 sem /what\n",
         f);
@@ -248,8 +250,8 @@ int grava(const OpcoesOdim& op, const std::vector<double>& cena) {
         const hid_t oQue = grupo(arquivo, "what");
         atributoTexto(oQue, "object", op.objeto, op);
         if (!op.versao.empty()) atributoTexto(oQue, "version", op.versao, op);
-        atributoTexto(oQue, "date", "20240102", op);
-        atributoTexto(oQue, "time", "030400", op);
+        atributoTexto(oQue, "date", op.data, op);
+        atributoTexto(oQue, "time", op.hora, op);
         atributoTexto(oQue, "source", op.origem, op);
         H5Gclose(oQue);
     }
@@ -307,6 +309,8 @@ int principalOdim(int argc, char** argv, const std::function<std::vector<double>
         else if (a == "--versao") texto(op.versao), op.versao = op.versao == "nenhuma" ? "" : op.versao;
         else if (a == "--quantidade") texto(op.quantidade);
         else if (a == "--origem") texto(op.origem);
+        else if (a == "--data") texto(op.data);
+        else if (a == "--hora") texto(op.hora);
         else if (a == "--elevacoes") valor(n), op.elevacoes = static_cast<int>(limitado(n, 0, 101));
         else if (a == "--nrays") valor(n), op.nrays = static_cast<long>(limitado(n, 0, 100001));
         else if (a == "--nbins") valor(n), op.nbins = static_cast<long>(limitado(n, -1, 100001));

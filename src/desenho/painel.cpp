@@ -140,7 +140,7 @@ void desenhaPainel() {
     // The panel shows the shown sweep's metadata and the settings.
     GLint v[4];
     glGetIntegerv(GL_VIEWPORT, v);
-    const std::vector<unsigned char> chave = chaveDe(grupoAjustes, v, matriz.getGeracao());
+    const std::vector<unsigned char> chave = chaveDe(grupoAjustes, v, matriz.getGeracao(), serie.tamanho());
     if (quadro.reutiliza(chave.data(), chave.size(), v[2], v[3])) return;
     desenhaQuadroDoPainel();
     quadro.guarda(chave.data(), chave.size(), v[2], v[3]);
@@ -162,6 +162,8 @@ void desenhaQuadroDoPainel() {
     const std::string elevacao = textoElevacao(volume); // a volume's tilt (none for a text scan)
     if (!elevacao.empty()) escreveEm(-0.95f, 0.7f, elevacao.c_str());
     if (!volume.vazio()) escreveEm(-0.95f, 0.65f, textoDoProduto(volume.produto).c_str());
+    const std::string quadro = textoQuadro(serie); // the place in a series (none for one scan)
+    if (!quadro.empty()) escreveEm(-0.95f, 0.6f, quadro.c_str());
     drawCores();
 }
 

@@ -10,6 +10,7 @@
 #include "estado.h"
 #include "interacao.h"
 #include "produtos.h"
+#include "tempo.h"
 
 namespace {
 
@@ -37,6 +38,7 @@ void redesenhaPainelEPrincipal() {
 } // namespace
 
 void mouse(int button, int state, int x, int y) {
+    if (state == GLUT_DOWN) paraLaco();
     float xv = 0, yv = 0;
     const bool valido = pixelParaVista(x, y, width, height, mXI, mYI, xv, yv);
     if (button != GLUT_LEFT_BUTTON || !valido || !dentroDoQuadrado(xv, yv)) return;
@@ -62,11 +64,15 @@ void mouseMovimento(int x, int y) {
 }
 
 void teclado(unsigned char key, int, int) {
+    if (teclaDoTempo(key)) return; // a series: steps, the loop
+    paraLaco();
     if (key == 'p') return passaMomentoNaJanela(); // the next moment, on the same view
     pedidos(trataTecla(key));
 }
 
 void keyboard(int key, int x, int y) {
+    if (teclaEspecialDoTempo(key)) return; // Home, End: the first and last scan
+    paraLaco();
     if (key == GLUT_KEY_PAGE_UP || key == GLUT_KEY_PAGE_DOWN) {
         // Another tilt of a volume on the same view; the readout follows it.
         passaElevacaoNaJanela(key == GLUT_KEY_PAGE_UP ? 1 : -1);

@@ -8,6 +8,9 @@
 // volume is open; nothing for a text scan.
 void criaMenuDeProdutos();
 
+// The "Produto" entries again, after the shown sweep changed.
+void atualizaMenuDeProdutos();
+
 // Page Up (+1) / Page Down (-1): the next higher / lower tilt.
 void passaElevacaoNaJanela(int passo);
 // `p`: the next moment of the shown sweep, wrapping.

@@ -59,6 +59,10 @@ int janelaMenu = 0;
 unsigned contadorDeImagens = 0;
 
 Volume volume;
+Serie serie;
+Seguidor seguidor;
+std::size_t janelaDaSerie = 24;
+std::string pastaSeguida;
 Matriz matriz;
 lugarCidade lugar = UNK;
 

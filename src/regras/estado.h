@@ -14,6 +14,8 @@
 #include "cores.h"
 #include "matriz.h"
 #include "volume.h"
+#include "serie.h"
+#include "leitura/seguidor.h"
 
 enum qualidade : int { BOA = 0, RUIM = 1, PIOR = 2 };
 enum nivelColoridoTipo : int { PRETO_E_BRANCO = 0, BRANCO_E_PRETO = 1, COLORIDO_E_PRETO = 2, COLORIDO_E_BRANCO = 3 };
@@ -135,6 +137,10 @@ extern int janelaMenu;      // GLUT id of the side panel, 0 until it exists
 extern unsigned contadorDeImagens; // number of the next snapshot; 0 at start
 
 // ------------------------------------------------------------------- the scan
+extern Serie serie;       // the scans in time when several were opened (else empty)
+extern Seguidor seguidor; // the followed folder (--seguir), when following
+extern std::size_t janelaDaSerie; // --janela: scans a followed series keeps
+extern std::string pastaSeguida;  // --seguir's folder
 extern Volume volume;     // every sweep and quantity of the open file, and which one matriz shows (empty for a text scan)
 extern Matriz matriz;     // the one scan (static storage: about 5.2 MB of tables); read-only after start-up
 extern lugarCidade lugar; // radar site of the map overlay; UNK until start-up sets it

@@ -4,6 +4,7 @@
 #include "inicio.h"
 
 #include <getopt.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <cctype>
@@ -24,6 +25,7 @@ char NOME_PADRAO[] = "dados.dat";
 
 const char* const USO =
     "uso: vorlane [opcoes] [arquivo-de-varredura [primeiro-raio]]\n"
+    "     vorlane [opcoes] arquivo-ou-pasta...\n"
     "\n"
     "Mostra uma varredura de radar meteorologico: um arquivo de varredura em\n"
     "texto ou um arquivo ODIM_H5 (volume ou varredura polar, HDF5). Sem arquivo,\n"
@@ -33,6 +35,11 @@ const char* const USO =
     "  --elevacao N         (ODIM_H5) a N-esima elevacao, da mais baixa (1, padrao)\n"
     "  --quantidade Q       (ODIM_H5) a grandeza Q (padrao: DBZH, senao TH, DBZV, TV,\n"
     "                       senao a primeira)\n"
+    "  varios arquivos ou uma pasta formam uma serie no tempo (teclas . , Home End,\n"
+    "  espaco para animar, + e - para a velocidade)\n"
+    "  --seguir PASTA       abre as varreduras da pasta e mostra as que chegarem\n"
+    "  --janela N           (--seguir) varreduras mantidas na serie (padrao 24)\n"
+    "  --memoria MB         limite das varreduras guardadas de uma serie (padrao 512)\n"
     "  --paleta [Q=]ARQUIVO tabela de cores GR (.pal) para a grandeza Q (VRADH, ...)\n"
     "                       ou, sem Q, para o produto que o arquivo diz (Product:);\n"
     "                       pode repetir\n"
@@ -42,6 +49,16 @@ const char* const USO =
 
 // An argument such as "-5" or "-.5" is a (negative) number, not an option.
 bool pareceNumero(const char* s) { return s[0] == '-' && (s[1] == '.' || (s[1] >= '0' && s[1] <= '9')); }
+
+bool existe(const char* nome) {
+    struct stat st {};
+    return stat(nome, &st) == 0;
+}
+
+bool ehPasta(const char* nome) {
+    struct stat st {};
+    return stat(nome, &st) == 0 && S_ISDIR(st.st_mode);
+}
 
 // A whole number from 1 up, else 0.
 long inteiroPositivo(const char* texto) {
@@ -77,6 +94,66 @@ Resultado lePaletas(const std::vector<std::string>& argumentos, std::vector<Pale
     return Resultado::ok();
 }
 
+// Several scans, a folder or a followed folder: a series, shown from its
+// oldest scan (a followed folder: its newest). Refused files are skipped with
+// one warning each, printed once something can be shown; when nothing can,
+// one line.
+Resultado abreSerie(const LinhaDeComando& linha) {
+    serie.limiteDeBytes = static_cast<std::size_t>(linha.memoriaMB) << 20;
+    janelaDaSerie = static_cast<std::size_t>(linha.janela);
+    std::vector<std::string> avisos;
+    std::string primeiroErro;
+    const auto recusa = [&](const std::string& motivo) {
+        if (primeiroErro.empty()) primeiroErro = motivo;
+        avisos.push_back(motivo);
+    };
+    for (const char* p : linha.posicionais) {
+        std::string erro;
+        std::vector<std::string> linhas;
+        if (ehPasta(p)) {
+            if (!serie.adicionaPasta(p, linhas, erro)) recusa(erro);
+        } else if (!serie.adiciona(p, erro)) {
+            recusa(erro);
+        }
+        for (const std::string& l : linhas) recusa(l);
+    }
+    if (!linha.seguir.empty()) {
+        std::string erro;
+        if (!seguidor.segue(linha.seguir, erro)) return Resultado::falha(erro);
+        pastaSeguida = linha.seguir;
+        std::vector<std::string> linhas;
+        if (!serie.adicionaPasta(linha.seguir, linhas, erro)) return Resultado::falha(erro);
+        for (const std::string& l : linhas) recusa(l);
+        serie.limitaA(janelaDaSerie);
+    }
+    iniciaCidades();
+    lugar = UNK;
+    while (serie.tamanho() > 0) {
+        std::string erro;
+        if (serie.mostra(linha.seguir.empty() ? 0 : serie.tamanho() - 1, matriz, volume, lugar, erro)) break;
+        recusa(erro);
+    }
+    if (serie.tamanho() == 0 && linha.seguir.empty()) {
+        if (primeiroErro.empty())
+            primeiroErro = std::string("nao ha varreduras em '") + linha.posicionais.front() + "'" +
+                           (linha.posicionais.size() > 1 ? " nem nos outros argumentos" : "");
+        return Resultado::falha(avisos.size() > 1 ? "nenhuma das varreduras pode ser lida (a primeira: " + primeiroErro + ")"
+                                                  : primeiroErro);
+    }
+    for (const std::string& a : avisos) std::fprintf(stderr, "vorlane: aviso: %s (ignorado)\n", a.c_str());
+    for (const std::string& a : serie.avisos) std::fprintf(stderr, "%s\n", a.c_str());
+    serie.avisos.clear();
+    // --elevacao and --quantidade choose in the first scan shown.
+    if (!volume.vazio() && (linha.elevacao > 1 || !linha.quantidade.empty())) {
+        const std::size_t e = std::min(static_cast<std::size_t>(linha.elevacao - 1), volume.elevacoes.size() - 1);
+        const long q = momentoDaElevacao(volume, e, linha.quantidade);
+        std::string erro;
+        if (q >= 0 && !mostraMomento(volume, e, static_cast<std::size_t>(q), matriz, erro))
+            std::fprintf(stderr, "vorlane: aviso: %s\n", erro.c_str());
+    }
+    return Resultado::ok();
+}
+
 } // namespace
 
 Resultado leLinhaDeComando(int argc, char** argv, LinhaDeComando& linha) {
@@ -95,10 +172,13 @@ Resultado leLinhaDeComando(int argc, char** argv, LinhaDeComando& linha) {
     args.push_back(nullptr);
     auto original = [argv](const char* s) -> const char* { return s[0] == '\x01' ? argv[std::atoi(s + 1)] : s; };
 
-    enum { ELEVACAO = 1000, QUANTIDADE, PALETA, AJUDA, VERSAO };
+    enum { ELEVACAO = 1000, QUANTIDADE, PALETA, MEMORIA, SEGUIR, JANELA, AJUDA, VERSAO };
     static const option OPCOES[] = {{"elevacao", required_argument, nullptr, ELEVACAO},
                                     {"quantidade", required_argument, nullptr, QUANTIDADE},
                                     {"paleta", required_argument, nullptr, PALETA},
+                                    {"memoria", required_argument, nullptr, MEMORIA},
+                                    {"seguir", required_argument, nullptr, SEGUIR},
+                                    {"janela", required_argument, nullptr, JANELA},
                                     {"help", no_argument, nullptr, AJUDA},
                                     {"version", no_argument, nullptr, VERSAO},
                                     {nullptr, 0, nullptr, 0}};
@@ -119,6 +199,16 @@ Resultado leLinhaDeComando(int argc, char** argv, LinhaDeComando& linha) {
             linha.temOpcaoOdim = true;
             break;
         case PALETA: linha.paletas.emplace_back(original(optarg)); break;
+        case MEMORIA:
+        case JANELA: {
+            const long n = inteiroPositivo(original(optarg));
+            if (n == 0 || n > 1000000)
+                return Resultado::falha(std::string(c == MEMORIA ? "--memoria '" : "--janela '") + original(optarg) +
+                                        "' invalida: use um numero inteiro de 1 a 1000000");
+            (c == MEMORIA ? linha.memoriaMB : linha.janela) = n;
+            break;
+        }
+        case SEGUIR: linha.seguir = original(optarg); break;
         case AJUDA: linha.acao = LinhaDeComando::AJUDA; return Resultado::ok();
         case VERSAO: linha.acao = LinhaDeComando::VERSAO; return Resultado::ok();
         case ':':
@@ -133,9 +223,14 @@ Resultado leLinhaDeComando(int argc, char** argv, LinhaDeComando& linha) {
         }
     }
     for (int k = optind; k < n; ++k) linha.posicionais.push_back(original(args[k]));
+    // Two arguments are a scan and its first gate unless the second is a
+    // file or folder; more are a series of files (a number among them,
+    // with no such file, is a mistake).
     if (linha.posicionais.size() > 2)
-        return Resultado::falha(
-            "argumentos demais; uso: vorlane [opcoes] [arquivo-de-varredura [primeiro-raio]] (veja vorlane --help)");
+        for (const char* p : linha.posicionais)
+            if (pareceNumero(p) || (p[0] >= '0' && p[0] <= '9' && !existe(p)))
+                return Resultado::falha(
+                    "argumentos demais; uso: vorlane [opcoes] [arquivo-de-varredura [primeiro-raio]] (veja vorlane --help)");
     return Resultado::ok();
 }
 
@@ -150,6 +245,9 @@ Resultado inciaMatriz(int argc, char** argv) {
     }
     const Resultado paletas = lePaletas(linha.paletas, volume.paletas);
     if (!paletas.segue) return paletas;
+    const std::vector<const char*>& p = linha.posicionais;
+    if (!linha.seguir.empty() || p.size() > 2 || (p.size() == 2 && existe(p[1])) || (p.size() == 1 && ehPasta(p[0])))
+        return abreSerie(linha);
     const char* nome = linha.posicionais.empty() ? NOME_PADRAO : linha.posicionais[0];
     const char* primeiroRaio = linha.posicionais.size() > 1 ? linha.posicionais[1] : nullptr;
     if (comecaComoHdf5(nome)) {

@@ -11,11 +11,14 @@
 // What the command line asks for.
 struct LinhaDeComando {
     enum Acao { ABRE, AJUDA, VERSAO } acao = ABRE;
-    std::vector<const char*> posicionais; // scan file, first gate (at most two)
+    std::vector<const char*> posicionais; // scan file and first gate, or the files and folders of a series
     long elevacao = 1;                    // --elevacao
     std::string quantidade;               // --quantidade
     bool temOpcaoOdim = false;            // either of them was given
     std::vector<std::string> paletas;     // --paleta [Q=]FILE, in order
+    long memoriaMB = 512;                 // --memoria: bound of the kept scans of a series
+    std::string seguir;                   // --seguir FOLDER
+    long janela = 24;                     // --janela: scans a followed folder keeps
 };
 
 // Parses the options (getopt_long: --elevacao N, --quantidade Q, --paleta [Q=]F, --help,

@@ -63,6 +63,27 @@ void Matriz::reinicia() {
     }
 }
 
+void Matriz::copiaDe(const Matriz& o) {
+    if (this == &o) return;
+    if (Dados.is_open()) Dados.close();
+    std::memcpy(tabela, o.tabela, sizeof tabela);
+    std::memcpy(tabelaMenor2, o.tabelaMenor2, sizeof tabelaMenor2);
+    std::memcpy(tabelaMenor4, o.tabelaMenor4, sizeof tabelaMenor4);
+    std::memcpy(tabelaMenor16, o.tabelaMenor16, sizeof tabelaMenor16);
+    nome = o.nome;
+    std::memcpy(local, o.local, sizeof local);
+    std::memcpy(data, o.data, sizeof data);
+    std::memcpy(hora, o.hora, sizeof hora);
+    raioInicial = o.raioInicial, raioFinal = o.raioFinal;
+    raioMinimo = o.raioMinimo, raioMaximo = o.raioMaximo;
+    anguloMinimo = o.anguloMinimo, anguloMaximo = o.anguloMaximo;
+    avisos = o.avisos;
+    sitio = o.sitio;
+    outroFormato = o.outroFormato;
+    descricao = o.descricao;
+    geracao = novaGeracao();
+}
+
 bool Matriz::isReal(char c) { return (c >= '0' && c <= '9') || c == '.' || c == '-'; }
 
 bool Matriz::isUnsigned(char c) { return c >= '0' && c <= '9'; }

@@ -120,6 +120,9 @@ public:
     // Back to the state of a freshly constructed object (a new generation):
     // the one global scan is refilled this way, never constructed over.
     void reinicia();
+    // Becomes a copy of `o` (tables, names, bounds, warnings) with a new
+    // generation: a series keeps read text scans and shows one this way.
+    void copiaDe(const Matriz& o);
 
     // Accessors: callers keep rows in 0..359 and gates inside the table.
     float getTabela(int angulo, int raio) const { return tabela[angulo][raio]; }

@@ -40,7 +40,11 @@ falha_de_partida "-4" dados.dat -4
 falha_de_partida "5000" dados.dat 5000
 falha_de_partida "nao-existe.dat" nao-existe.dat
 falha_de_partida "PPR050301003014.500km.dat" PPR050301003014.500km.dat
-falha_de_partida "$TMP" "$TMP"
+mkdir "$TMP/vazia"
+falha_de_partida "nao ha varreduras em 'vazia'" vazia # a folder is a series: of nothing here
+printf 'x\n' >"$TMP/um.dat"; printf 'y\n' >"$TMP/dois.dat"
+falha_de_partida "nenhuma das varreduras pode ser lida" um.dat dois.dat # nothing to show: one line
+falha_de_partida "--memoria 'x' invalida" --memoria x um.dat
 printf 'so um preambulo\nsem marcador\n' >"$TMP/vazio.dat"
 falha_de_partida "vazio.dat" vazio.dat
 : >"$TMP/zero.dat"

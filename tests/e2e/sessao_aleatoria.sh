@@ -12,13 +12,15 @@ ALVO=${VORLANE_EVENTOS:-5000}
 RANDOM=$SEMENTE
 echo "semente $SEMENTE"
 
-# Odd seeds open a volume of three tilts of six moments (720 rays, 150 m
-# bins), even ones the sample.
+# Odd seeds open a series of two volumes of three tilts of six moments
+# (720 rays, 150 m bins), even ones the sample.
 mkdir -p "$TMP/radar"
 if [ $((SEMENTE % 2)) -eq 1 ]; then
-  "$GERADOR" --odim "$TMP/radar/BRU050301143000.h5" --semente "$SEMENTE" --elevacoes 3 --nrays 720 --rscale 150 \
-    --mais-momentos
-  abre radar/BRU050301143000.h5
+  for h in 143000 143500; do
+    "$GERADOR" --odim "$TMP/radar/BRU050301$h.h5" --semente $((SEMENTE + h)) --elevacoes 3 --nrays 720 --rscale 150 \
+      --mais-momentos --hora "$h"
+  done
+  abre radar/BRU050301143000.h5 radar/BRU050301143500.h5
 else
   cp "$FONTE/exemplos/BRU050301143000.dat" "$TMP/radar/"
   abre radar/BRU050301143000.dat
@@ -52,7 +54,8 @@ arrasto() {
   eventos=$((eventos + n + 3))
 }
 
-TECLAS=(Escape x x Left Right Up Down Left Right Up Down a X Return F1 space Prior Next Prior p p)
+TECLAS=(Escape x x Left Right Up Down Left Right Up Down a X Return F1 space Prior Next Prior p p period comma Home End
+  plus minus space)
 teclas() {
   local args=() n=$((RANDOM % 6 + 1))
   for _ in $(seq 1 "$n"); do args+=("${TECLAS[RANDOM % ${#TECLAS[@]}]}"); done
@@ -129,7 +132,7 @@ vivo
 # "Angulos: c-d", a blank line; then per row a blank line, "#  i  Az: n " and
 # one line of items " v " or " --.- " (the first row's blank lines are lines 4-5).
 exportacoes=0
-for f in "$TMP"/radar/BRU050301143000.*km*; do
+for f in "$TMP"/radar/BRU0503011430*.*km* "$TMP"/radar/BRU0503011435*.*km*; do
   [ -f "$f" ] || continue
   exportacoes=$((exportacoes + 1))
   awk -v nome="$f" '

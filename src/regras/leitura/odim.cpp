@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fstream>
+#include <utility>
 #include <vector>
 
 #include "mapeamento.h"
@@ -34,6 +35,10 @@ public:
     Id(const Id&) = delete;
     Id& operator=(const Id&) = delete;
     Id(Id&& o) noexcept : id(o.id) { o.id = -1; }
+    Id& operator=(Id&& o) noexcept {
+        std::swap(id, o.id);
+        return *this;
+    }
     operator hid_t() const { return id; }
     bool valido() const { return id >= 0; }
 
@@ -335,15 +340,24 @@ bool leOdim(const char* nome, const OpcoesOdim& opcoes, Matriz& m, std::string& 
     return leOdim(nome, opcoes, volume, m, erro);
 }
 
-bool leOdim(const char* nome, const OpcoesOdim& opcoes, Volume& volume, Matriz& m, std::string& erro) {
+namespace {
+
+// An ODIM_H5 polar file opened and checked: its sweeps, date, time and site.
+struct Aberto {
+    Arquivo arquivo;
+    std::vector<Varredura> lista;
+    std::string data, hora, sitio, origem;
+};
+
+bool abre(const char* nome, Aberto& a, std::string& erro) {
     H5Eset_auto2(H5E_DEFAULT, nullptr, nullptr);
     const std::string arquivoCitado = std::string("'") + nome + "'";
-    Arquivo arquivo(H5Fopen(nome, H5F_ACC_RDONLY, H5P_DEFAULT));
-    if (!arquivo.valido()) {
+    a.arquivo = Arquivo(H5Fopen(nome, H5F_ACC_RDONLY, H5P_DEFAULT));
+    if (!a.arquivo.valido()) {
         erro = "nao foi possivel ler o arquivo HDF5 " + arquivoCitado + " (cortado ou danificado?)";
         return false;
     }
-    Grupo raiz(H5Gopen2(arquivo, "/", H5P_DEFAULT));
+    Grupo raiz(H5Gopen2(a.arquivo, "/", H5P_DEFAULT));
     Grupo oQue = abreGrupo(raiz, "what");
     std::string objeto;
     if (!leTexto(oQue, "object", objeto)) {
@@ -355,11 +369,73 @@ bool leOdim(const char* nome, const OpcoesOdim& opcoes, Volume& volume, Matriz& 
                "'; o visualizador abre volumes e varreduras polares (PVOL, SCAN)";
         return false;
     }
-    const std::vector<Varredura> lista = varreduras(raiz);
-    if (lista.empty()) {
+    a.lista = varreduras(raiz);
+    if (a.lista.empty()) {
         erro = arquivoCitado + " nao tem varreduras (/datasetN com where/elangle)";
         return false;
     }
+    // The site from the source; date and time of the file, else of the lowest sweep.
+    Grupo conjunto = abreGrupo(raiz, nomeNumerado("dataset", a.lista.front().indice).c_str());
+    Grupo oQueDoConjunto = abreGrupo(conjunto, "what");
+    if (!leTexto(oQue, "date", a.data)) leTexto(oQueDoConjunto, "startdate", a.data);
+    if (!leTexto(oQue, "time", a.hora)) leTexto(oQueDoConjunto, "starttime", a.hora);
+    leTexto(oQue, "source", a.origem);
+    a.sitio = sitioDaOrigem(a.origem);
+    return true;
+}
+
+} // namespace
+
+bool sondaOdim(const char* nome, CabecalhoOdim& cabecalho, std::string& erro) {
+    Aberto a;
+    if (!abre(nome, a, erro)) return false;
+    cabecalho = CabecalhoOdim{a.data, a.hora, a.sitio, a.origem, {}};
+    for (const Varredura& v : a.lista)
+        for (const Dado& d : v.dados)
+            if (std::find(cabecalho.quantidades.begin(), cabecalho.quantidades.end(), d.quantidade) ==
+                cabecalho.quantidades.end())
+                cabecalho.quantidades.push_back(d.quantidade);
+    return true;
+}
+
+bool mesmoRadar(const std::string& a, const std::string& b) {
+    if (a.empty() && b.empty()) return true;
+    for (const char* chave : {"WMO", "NOD", "RAD", "PLC"}) {
+        const std::string x = itemDaOrigem(a, chave), y = itemDaOrigem(b, chave);
+        if (!x.empty() && x == y) return true;
+    }
+    return false;
+}
+
+bool leOdimInteiro(const char* nome, Volume& volume, std::string& erro) {
+    Aberto a;
+    if (!abre(nome, a, erro)) return false;
+    Volume lido;
+    esqueleto(a.lista, lido);
+    lido.data = a.data, lido.hora = a.hora, lido.sitio = a.sitio, lido.nome = nome;
+    std::size_t orcamento = MAX_BYTES_DO_VOLUME;
+    bool algum = false;
+    for (std::size_t e = 0; e < a.lista.size(); ++e)
+        for (std::size_t q = 0; q < a.lista[e].dados.size(); ++q) {
+            MomentoGuardado& guardado = lido.elevacoes[e].momentos[q];
+            guardado.lido = leVarredura(a.arquivo, a.lista[e], a.lista[e].dados[q], guardado, orcamento, guardado.erro);
+            if (guardado.lido) guardado.arquivo = nome;
+            algum = algum || guardado.lido;
+        }
+    if (!algum) {
+        erro = std::string("'") + nome + "': nenhuma grandeza pode ser lida";
+        return false;
+    }
+    lido.paletas = std::move(volume.paletas);
+    volume = std::move(lido);
+    return true;
+}
+
+bool leOdim(const char* nome, const OpcoesOdim& opcoes, Volume& volume, Matriz& m, std::string& erro) {
+    Aberto a;
+    if (!abre(nome, a, erro)) return false;
+    const std::string arquivoCitado = std::string("'") + nome + "'";
+    const std::vector<Varredura>& lista = a.lista;
     if (opcoes.elevacao < 1 || opcoes.elevacao > static_cast<long>(lista.size())) {
         erro = arquivoCitado + " tem " + std::to_string(lista.size()) + " elevac" +
                (lista.size() == 1 ? "ao" : "oes") + "; --elevacao " + std::to_string(opcoes.elevacao) + " nao existe";
@@ -379,15 +455,7 @@ bool leOdim(const char* nome, const OpcoesOdim& opcoes, Volume& volume, Matriz& 
     Volume lido;
     lido.paletas = volume.paletas;
     esqueleto(lista, lido);
-    // The site from the source; date and time of the file, else of the chosen sweep.
-    std::string origem;
-    Grupo conjunto = abreGrupo(raiz, nomeNumerado("dataset", escolhida.indice).c_str());
-    Grupo oQueDoConjunto = abreGrupo(conjunto, "what");
-    if (!leTexto(oQue, "date", lido.data)) leTexto(oQueDoConjunto, "startdate", lido.data);
-    if (!leTexto(oQue, "time", lido.hora)) leTexto(oQueDoConjunto, "starttime", lido.hora);
-    leTexto(oQue, "source", origem);
-    lido.sitio = sitioDaOrigem(origem);
-    lido.nome = nome;
+    lido.data = a.data, lido.hora = a.hora, lido.sitio = a.sitio, lido.nome = nome;
 
     // The chosen moment first: a failure there is the file's, and it is
     // shown before the others are read. A moment that cannot be read keeps
@@ -396,7 +464,8 @@ bool leOdim(const char* nome, const OpcoesOdim& opcoes, Volume& volume, Matriz& 
     const std::size_t qEscolhido = static_cast<std::size_t>(dado - escolhida.dados.data());
     const auto le = [&](std::size_t e, std::size_t q) {
         MomentoGuardado& guardado = lido.elevacoes[e].momentos[q];
-        guardado.lido = leVarredura(arquivo, lista[e], lista[e].dados[q], guardado, orcamento, guardado.erro);
+        guardado.lido = leVarredura(a.arquivo, lista[e], lista[e].dados[q], guardado, orcamento, guardado.erro);
+        if (guardado.lido) guardado.arquivo = nome;
     };
     le(indice, qEscolhido);
     if (!mostraMomento(lido, indice, qEscolhido, m, erro)) return false;
