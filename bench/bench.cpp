@@ -350,7 +350,7 @@ void momentos(const std::string& arquivo) {
 // A series of real-sized volumes: reading one ahead, a step (the next scan
 // shown, then the redraw), and the kept bytes against the bound.
 void serieDeVolumes(const std::vector<std::string>& arquivos) {
-    std::printf("\n%-40s %9s %9s %9s\n", "series of 24 volumes of 10 x 360 x 1000 (ms)", "median", "min", "max");
+    std::printf("\n%-40s %9s %9s %9s\n", "series of 24 volumes (ms)", "median", "min", "max");
     std::string erro;
     for (const std::string& a : arquivos) ::serie.adiciona(a, erro);
     matriz.reinicia();

@@ -30,6 +30,16 @@ difere_menos "$P" "$TMP/z2.png" "$TMP/zoom.png" 2000 || falha "a ampliacao nao f
 repete_ate xdotool mousemove --window "$P" 300 300 key Next -- cor_no_centro "255 31 0" || falha "Page Down"
 repete_ate xdotool mousemove --window "$P" 300 300 key Escape -- no_eco || falha "Esc nao voltou ao disco"
 
+# Page Up with a menu open (the "Produto" entries change with the tilt):
+# the viewer lives on and the menu is refilled once closed.
+xdotool mousemove --window "$P" 320 320 click 3
+ate_que_avalia '[ -n "$(menus_visiveis)" ]' || falha "o menu nao abriu"
+xdotool key Prior
+xdotool mousemove --window "$P" 600 600 click 1
+ate_que nenhum_menu || falha "o menu nao fechou"
+vivo
+repete_ate xdotool mousemove --window "$P" 300 300 key Next -- no_eco || falha "Page Down depois do menu"
+
 # `p`: VRADH, where -27 is an inbound velocity (32-colour green, about 107);
 # five more presses wrap round the six moments back to DBZH; the menu's
 # second entry is VRADH again.
