@@ -29,6 +29,7 @@
 #include "interacao.h"
 #include "janelas.h"
 #include "leitura/odim.h"
+#include "mapageo.h"
 #include "matriz.h"
 #include "menus.h"
 #include "minimapa.h"
@@ -389,6 +390,34 @@ void serieDeVolumes(const std::vector<std::string>& arquivos) {
     ::volume = Volume();
 }
 
+// The map of a real site: building its lines (at start-up), reading its
+// places (after the first frame), and what map and towns add to a redraw.
+void mapa(const char* nome, const std::string& arquivo) {
+    carregaOdim(arquivo);
+    lugar = UNK;
+    std::printf("\n%-40s %9s %9s %9s\n", nome, "median", "min", "max");
+    grupoAjustes.camadasDoMapa = 0;
+    const Medida sem = mede([] { principalEMinimapa(false); }, 21);
+    imprimeLinha("redraw without the map", sem, nullptr);
+    const auto inicio = std::chrono::steady_clock::now();
+    std::string aviso;
+    const MapaGeo& m = mapaDoSitio(volume.posicao, 'i', aviso);
+    const double linhas = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - inicio).count();
+    const auto depois = std::chrono::steady_clock::now();
+    completaCidades(volume.posicao);
+    const double cidades = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - depois).count();
+    std::size_t pontos = 0;
+    for (const LinhaProjetada& l : m.linhas) pontos += l.xy.size() / 2;
+    grupoAjustes.camadasDoMapa = MAPA_LINHAS | MAPA_CIDADES;
+    const Medida com = mede([] { principalEMinimapa(false); }, 21);
+    imprimeLinha("redraw with map and towns", com, nullptr);
+    std::printf("%-40s %9.2f\n", "  what they add (median)", com.mediana - sem.mediana);
+    std::printf("%-40s %9.2f   (%zu points, %s)\n", "map lines built, start-up (ms)", linhas, pontos,
+                m.valido ? "ok" : aviso.c_str());
+    std::printf("%-40s %9.2f   (%zu towns; after the first frame)\n", "towns read (ms)", cidades, m.cidades.size());
+    ::volume = Volume();
+}
+
 void eventos(const char* titulo) {
     std::printf("\n%s\n%-40s %9s %9s %9s\n", titulo, "CPU per event (ms)", "median", "min", "max");
     interacoes("flat 1 km", RUIM, 4);
@@ -509,6 +538,13 @@ int main(int argc, char** argv) {
                           " --elevacoes 10 --nbins 1000 --u16 --hora " + hora, "/dev/null");
     }
     serieDeVolumes(serie24);
+    // Two real sites, in Belgium and Australia.
+    const std::string belga = dir + "/vorlane-bench-belga.h5", australiano = dir + "/vorlane-bench-australiano.h5";
+    gera(gerador, "--odim " + belga + " --semente 1 --elevacoes 10 --nbins 1000 --posicao 49.9135,5.5044,592", "/dev/null");
+    gera(gerador, "--odim " + australiano + " --semente 1 --elevacoes 10 --nbins 1000 --posicao -27.7178,153.24,175",
+         "/dev/null");
+    mapa("map of Wideumont, BE (ms)", belga);
+    mapa("map of Mt Stapylton, AU (ms)", australiano);
 
     carrega(real, "4");
     lugar = BRU;
@@ -533,6 +569,12 @@ int main(int argc, char** argv) {
     const double naSerie = picoDeMemoriaMB(comSerie);
     const double soPrimeiro = picoDeMemoriaMB({aqui + "vorlane", serie24.front()});
     for (const std::string& a : serie24) std::remove(a.c_str());
+    // A site's map in the viewer: the same volume with and without its position.
+    const std::string semPosicao = dir + "/vorlane-bench-sem-posicao.h5";
+    gera(gerador, "--odim " + semPosicao + " --semente 1 --elevacoes 10 --nbins 1000", "/dev/null");
+    const double comMapa = picoDeMemoriaMB({aqui + "vorlane", belga});
+    const double semMapa = picoDeMemoriaMB({aqui + "vorlane", semPosicao});
+    for (const std::string& a : {belga, australiano, semPosicao}) std::remove(a.c_str());
     const std::string tempos = dir + "/vorlane-bench-primeiro.txt";
     const double suave = picoDeMemoriaMB({aqui + "vorlane_bench", "--memoria", cheia, tempos});
     double primeiroMs = -1, primeiroCpu = -1;
@@ -553,6 +595,9 @@ int main(int argc, char** argv) {
     std::printf("%-44s %9.1f\n", "viewer, volume of 10 sweeps x 6 moments", comSeis);
     std::printf("%-44s %9.1f\n", "viewer, that volume's lowest sweep alone", comUma);
     if (comSeis > 0 && comUma > 0) std::printf("%-44s %9.1f\n", "the volume above one sweep", comSeis - comUma);
+    std::printf("%-44s %9.1f\n", "viewer, volume at Wideumont, with its map", comMapa);
+    std::printf("%-44s %9.1f\n", "viewer, the same volume, no position", semMapa);
+    if (comMapa > 0 && semMapa > 0) std::printf("%-44s %9.1f\n", "the map and towns", comMapa - semMapa);
     std::printf("%-44s %9.1f\n", "viewer, series of 24 volumes, --memoria 100", naSerie);
     std::printf("%-44s %9.1f\n", "viewer, the series' first volume alone", soPrimeiro);
     if (naSerie > 0 && soPrimeiro > 0)

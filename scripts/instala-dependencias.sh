@@ -5,6 +5,7 @@ set -euo pipefail
 pacotes=(
   g++ clang libclang-rt-dev clang-tidy cmake make pkg-config
   freeglut3-dev libgl1-mesa-dev libglu1-mesa-dev libtiff-dev libhdf5-dev
+  libgeographiclib-dev libgeonames-dev gmt-gshhg-low gmt-gshhg-high
   dpkg-dev desktop-file-utils groff-base man-db
   libgtest-dev
   xvfb xdotool imagemagick x11-utils

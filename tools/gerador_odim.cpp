@@ -27,6 +27,7 @@ struct OpcoesOdim {
     std::string quantidade = "DBZH";
     std::string origem = "WMO:00000,NOD:xxsin,PLC:Sintetico";
     std::string data = "20240102", hora = "030400"; // /what/date and /what/time
+    std::string posicao;                             // "lat,lon[,height]" for /where; empty: none
     int elevacoes = 1;
     long nrays = 360, nbins = 0; // 0: as many bins as 500 km need
     double rscale = 250, rstart = 0, astart = 0;
@@ -60,6 +61,7 @@ void ajuda(FILE* f) {
         "  --eco AZ,KM,DBZ      um eco no azimute AZ (graus) e alcance KM; repetivel\n"
         "  --origem S           /what/source\n"
         "  --data AAAAMMDD --hora HHMMSS   /what/date e /what/time (20240102, 030400)\n"
+        "  --posicao LAT,LON[,H]  /where/lat, lon e height do radar\n"
         "  --cortado            corta o arquivo gravado pela metade\n"
         "  --nao-odim           HDF5 sem /what\n",
         f);
@@ -254,6 +256,14 @@ int grava(const OpcoesOdim& op, const std::vector<double>& cena) {
         atributoTexto(oQue, "time", op.hora, op);
         atributoTexto(oQue, "source", op.origem, op);
         H5Gclose(oQue);
+        double lat = 0, lon = 0, altura = 0;
+        if (!op.posicao.empty() && std::sscanf(op.posicao.c_str(), "%lf,%lf,%lf", &lat, &lon, &altura) >= 2) {
+            const hid_t onde = grupo(arquivo, "where");
+            atributoNumero(onde, "lat", lat, op);
+            atributoNumero(onde, "lon", lon, op);
+            atributoNumero(onde, "height", altura, op);
+            H5Gclose(onde);
+        }
     }
     const double fator = fatorDoRstart(op.versao);
     for (int n = 1; n <= op.elevacoes; ++n) escreveVarredura(arquivo, n, op.elevacoes - n, op, cena, fator);
@@ -310,6 +320,7 @@ int principalOdim(int argc, char** argv, const std::function<std::vector<double>
         else if (a == "--quantidade") texto(op.quantidade);
         else if (a == "--origem") texto(op.origem);
         else if (a == "--data") texto(op.data);
+        else if (a == "--posicao") texto(op.posicao);
         else if (a == "--hora") texto(op.hora);
         else if (a == "--elevacoes") valor(n), op.elevacoes = static_cast<int>(limitado(n, 0, 101));
         else if (a == "--nrays") valor(n), op.nrays = static_cast<long>(limitado(n, 0, 100001));

@@ -9,6 +9,7 @@
 #include "cores.h"
 #include "estado.h"
 #include "produto.h"
+#include "projecao.h"
 #include "quadros.h"
 #include "texto.h"
 #include "textos.h"
@@ -141,9 +142,17 @@ void desenhaPainel() {
     GLint v[4];
     glGetIntegerv(GL_VIEWPORT, v);
     const std::vector<unsigned char> chave = chaveDe(grupoAjustes, v, matriz.getGeracao(), serie.tamanho());
-    if (quadro.reutiliza(chave.data(), chave.size(), v[2], v[3])) return;
-    desenhaQuadroDoPainel();
-    quadro.guarda(chave.data(), chave.size(), v[2], v[3]);
+    if (!quadro.reutiliza(chave.data(), chave.size(), v[2], v[3])) {
+        desenhaQuadroDoPainel();
+        quadro.guarda(chave.data(), chave.size(), v[2], v[3]);
+    }
+    // The pointer's latitude and longitude, over the kept frame (it changes with every movement).
+    const Sitio s = sitioMostrado();
+    if (!s.conhecido || !grupoLeitura.temPontoDaLeitura) return;
+    double lat, lon;
+    Projecao(s.lat, s.lon).paraGeo(grupoLeitura.xDaLeitura, grupoLeitura.yDaLeitura, lat, lon);
+    glColor3f(1, 1, 1);
+    escreveEm(-0.95f, 0.33f, textoLatLon(lat, lon).c_str());
 }
 
 namespace {

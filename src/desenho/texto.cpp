@@ -25,6 +25,23 @@ void escreveEm(float x, float y, const char* s, int tamanho) {
     drawString(s, tamanho);
 }
 
+namespace {
+bool temGlifo(unsigned char c) { return (c >= 32 && c < 127) || c >= 160; }
+} // namespace
+
+void escreveLatin1(float x, float y, const char* s) {
+    glRasterPos2f(x, y);
+    for (const char* p = s; *p; ++p)
+        if (temGlifo(static_cast<unsigned char>(*p))) glutBitmapCharacter(GLUT_BITMAP_HELVETICA_10, static_cast<unsigned char>(*p));
+}
+
+int larguraLatin1(const char* s) {
+    int n = 0;
+    for (const char* p = s; *p; ++p)
+        if (temGlifo(static_cast<unsigned char>(*p))) n += glutBitmapWidth(GLUT_BITMAP_HELVETICA_10, static_cast<unsigned char>(*p));
+    return n;
+}
+
 void aplicaCorDoTexto() {
     if (fundoEscuro()) glColor3f(1, 1, 1);
     else glColor3f(0, 0, 0);

@@ -115,3 +115,8 @@ void menuSubLeituraQualidade(int value) {
     ajustaLeitura(value);
     redesenhaPainelEPrincipal();
 }
+
+void menuMapa(int camada) {
+    grupoAjustes.camadasDoMapa ^= camada;
+    redesenhaPainelEPrincipal();
+}

@@ -17,5 +17,6 @@ void menuSubCores(int valor);
 void menuSubCorQuantidade(int valor);
 void menuSubMedidas(int valor);
 void menuSubLeituraQualidade(int value);
+void menuMapa(int camada);
 
 #endif

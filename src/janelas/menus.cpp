@@ -9,7 +9,9 @@
 
 #include "eventos.h"
 #include "interacao.h"
+#include "estado.h"
 #include "janelas.h"
+#include "mapageo.h"
 #include "produtos.h"
 #include "salvar.h"
 
@@ -119,6 +121,14 @@ const Entrada DADOS[] = {
 };
 const Menu MENU_DADOS = menu(menuDados, DADOS);
 
+// The map of a site whose position is known: each entry switches a layer.
+const Entrada MAPA[] = {
+    {"Contornos e Fronteiras (liga/desliga)", MAPA_LINHAS},
+    {"Cidades (liga/desliga)", MAPA_CIDADES},
+    {"Rios (liga/desliga)", MAPA_RIOS},
+};
+const Menu MENU_MAPA = menu(menuMapa, MAPA);
+
 // Creates the GLUT menu of `m` with its submenus (created first, as GLUT
 // needs their ids) and returns its id; it is then the current menu.
 int cria(const Menu& m) {
@@ -142,8 +152,15 @@ void criaMenusPrincipais() {
 }
 
 void criaMenusDoPainel() {
-    cria(MENU_DADOS);
-    criaMenuDeProdutos(); // last: the moments of the shown sweep
+    const int dados = cria(MENU_DADOS);
+    criaMenuDeProdutos(); // the moments of the shown sweep
+    // The map's layers, for files that say where the radar is (not the
+    // built-in map of the two known sites).
+    if (sitioMostrado().conhecido || !volume.vazio() || serie.tamanho() > 0 || seguidor.seguindo()) {
+        const int mapa = cria(MENU_MAPA);
+        glutSetMenu(dados);
+        glutAddSubMenu("Mapa", mapa);
+    }
     glutAttachMenu(GLUT_RIGHT_BUTTON);
 }
 

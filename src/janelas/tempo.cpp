@@ -11,6 +11,7 @@
 
 #include "estado.h"
 #include "interacao.h"
+#include "mapageo.h"
 #include "produtos.h"
 
 namespace {
@@ -46,6 +47,7 @@ void redesenha() {
 }
 
 void ocioso();
+void leCidadesDoMapa(int);
 
 void leNoOcio() {
     if (!lendo) glutIdleFunc(ocioso);
@@ -73,11 +75,13 @@ void mostraQuadro(std::size_t k) {
         if (serie.mostra(k, matriz, volume, lugar, erro)) break;
         avisa(erro);
     }
+    if (sitioDaLinhaDeComando.conhecido) lugar = UNK; // the map of the given place
     imprimeAvisos();
     atualizaMenuDeProdutos();
     releLeitura();
     redesenha();
     leNoOcio();
+    glutTimerFunc(100, leCidadesDoMapa, 0); // a scan of another site: its places
 }
 
 void passo(long d) {
@@ -131,9 +135,15 @@ void verificaPasta(int) {
     glutTimerFunc(VERIFICACAO_DA_PASTA, verificaPasta, 0);
 }
 
+// The map's places, read once the first frame is up; then drawn.
+void leCidadesDoMapa(int) {
+    if (completaCidades(sitioMostrado())) redesenha();
+}
+
 } // namespace
 
 void iniciaTempo() {
+    if (sitioMostrado().conhecido) glutTimerFunc(100, leCidadesDoMapa, 0);
     if (serie.tamanho() > 1) leNoOcio();
     if (seguidor.seguindo()) glutTimerFunc(VERIFICACAO_DA_PASTA, verificaPasta, 0);
 }

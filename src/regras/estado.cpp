@@ -59,6 +59,8 @@ int janelaMenu = 0;
 unsigned contadorDeImagens = 0;
 
 Volume volume;
+Sitio sitioDaLinhaDeComando;
+Sitio sitioMostrado() { return sitioDaLinhaDeComando.conhecido ? sitioDaLinhaDeComando : volume.posicao; }
 Serie serie;
 Seguidor seguidor;
 std::size_t janelaDaSerie = 24;

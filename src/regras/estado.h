@@ -104,6 +104,7 @@ struct GrupoAjustes {
     coloridoEscolha coresSuave = COR_MEDIO;      // colour mode
     nivelColoridoTipo nivelColorido = COLORIDO_E_PRETO; // text/background scheme of graph and table
     medidas unidadeMedidas = KILOMETROS;         // km or miles for rings, table, panel, readout
+    int camadasDoMapa = 3;                       // CamadaDoMapa bits: lines and towns on, rivers off
 };
 extern GrupoAjustes grupoAjustes;
 extern qualidade& qualidadeImagem;
@@ -121,6 +122,8 @@ struct GrupoLeitura {
     float Graio = 0;           // range under the pointer, km
     unsigned Gazimute = 0;     // azimuth under the pointer, 0..359
     float Gintensidade = CODIGO_SEM_DADOS; // value under the pointer; a code (or below -25 dBZ) shows "--.-"
+    bool temPontoDaLeitura = false;        // the readout's point in the scan frame is known
+    float xDaLeitura = 0, yDaLeitura = 0;
     int mXI = 0, mYI = 0;      // margins of the view square in the window, pixels
 };
 extern GrupoLeitura grupoLeitura;
@@ -141,6 +144,9 @@ extern Serie serie;       // the scans in time when several were opened (else em
 extern Seguidor seguidor; // the followed folder (--seguir), when following
 extern std::size_t janelaDaSerie; // --janela: scans a followed series keeps
 extern std::string pastaSeguida;  // --seguir's folder
+extern Sitio sitioDaLinhaDeComando; // --local: where a text scan's radar stands
+// Where the shown scan's radar stands: --local, else the file's position.
+Sitio sitioMostrado();
 extern Volume volume;     // every sweep and quantity of the open file, and which one matriz shows (empty for a text scan)
 extern Matriz matriz;     // the one scan (static storage: about 5.2 MB of tables); read-only after start-up
 extern lugarCidade lugar; // radar site of the map overlay; UNK until start-up sets it

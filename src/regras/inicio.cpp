@@ -40,12 +40,16 @@ const char* const USO =
     "  --seguir PASTA       abre as varreduras da pasta e mostra as que chegarem\n"
     "  --janela N           (--seguir) varreduras mantidas na serie (padrao 24)\n"
     "  --memoria MB         limite das varreduras guardadas de uma serie (padrao 512)\n"
+    "  --local LAT,LON      onde esta o radar (graus), para o mapa de qualquer lugar\n"
     "  --paleta [Q=]ARQUIVO tabela de cores GR (.pal) para a grandeza Q (VRADH, ...)\n"
     "                       ou, sem Q, para o produto que o arquivo diz (Product:);\n"
     "                       pode repetir\n"
     "  --help               mostra esta ajuda e termina\n"
     "  --version            mostra a versao e termina\n"
-    "  --                   o que segue e arquivo, mesmo comecando com '-'\n";
+    "  --                   o que segue e arquivo, mesmo comecando com '-'\n"
+    "\n"
+    "Mapas: litoral, lagos, fronteiras e rios do GSHHG (P. Wessel e W. H. F. Smith,\n"
+    "LGPL-3); cidades do GeoNames (geonames.org, CC BY 4.0), pela libgeonames.\n";
 
 // An argument such as "-5" or "-.5" is a (negative) number, not an option.
 bool pareceNumero(const char* s) { return s[0] == '-' && (s[1] == '.' || (s[1] >= '0' && s[1] <= '9')); }
@@ -140,6 +144,7 @@ Resultado abreSerie(const LinhaDeComando& linha) {
         return Resultado::falha(avisos.size() > 1 ? "nenhuma das varreduras pode ser lida (a primeira: " + primeiroErro + ")"
                                                   : primeiroErro);
     }
+    if (sitioDaLinhaDeComando.conhecido) lugar = UNK;
     for (const std::string& a : avisos) std::fprintf(stderr, "vorlane: aviso: %s (ignorado)\n", a.c_str());
     for (const std::string& a : serie.avisos) std::fprintf(stderr, "%s\n", a.c_str());
     serie.avisos.clear();
@@ -172,13 +177,14 @@ Resultado leLinhaDeComando(int argc, char** argv, LinhaDeComando& linha) {
     args.push_back(nullptr);
     auto original = [argv](const char* s) -> const char* { return s[0] == '\x01' ? argv[std::atoi(s + 1)] : s; };
 
-    enum { ELEVACAO = 1000, QUANTIDADE, PALETA, MEMORIA, SEGUIR, JANELA, AJUDA, VERSAO };
+    enum { ELEVACAO = 1000, QUANTIDADE, PALETA, MEMORIA, SEGUIR, JANELA, LOCAL, AJUDA, VERSAO };
     static const option OPCOES[] = {{"elevacao", required_argument, nullptr, ELEVACAO},
                                     {"quantidade", required_argument, nullptr, QUANTIDADE},
                                     {"paleta", required_argument, nullptr, PALETA},
                                     {"memoria", required_argument, nullptr, MEMORIA},
                                     {"seguir", required_argument, nullptr, SEGUIR},
                                     {"janela", required_argument, nullptr, JANELA},
+                                    {"local", required_argument, nullptr, LOCAL},
                                     {"help", no_argument, nullptr, AJUDA},
                                     {"version", no_argument, nullptr, VERSAO},
                                     {nullptr, 0, nullptr, 0}};
@@ -209,6 +215,20 @@ Resultado leLinhaDeComando(int argc, char** argv, LinhaDeComando& linha) {
             break;
         }
         case SEGUIR: linha.seguir = original(optarg); break;
+        case LOCAL: {
+            const char* texto = original(optarg);
+            char* fim = nullptr;
+            linha.latitude = std::strtod(texto, &fim);
+            const bool virgula = fim != texto && *fim == ',';
+            const char* resto = virgula ? fim + 1 : fim;
+            linha.longitude = virgula ? std::strtod(resto, &fim) : 0;
+            if (!virgula || fim == resto || *fim != '\0' || !posicaoValida(linha.latitude, linha.longitude) ||
+                linha.longitude > 180)
+                return Resultado::falha(std::string("--local '") + texto +
+                                        "' invalido: use LAT,LON em graus (-90..90, -180..180), ex. -22.12,-51.38");
+            linha.temLocal = true;
+            break;
+        }
         case AJUDA: linha.acao = LinhaDeComando::AJUDA; return Resultado::ok();
         case VERSAO: linha.acao = LinhaDeComando::VERSAO; return Resultado::ok();
         case ':':
@@ -245,6 +265,7 @@ Resultado inciaMatriz(int argc, char** argv) {
     }
     const Resultado paletas = lePaletas(linha.paletas, volume.paletas);
     if (!paletas.segue) return paletas;
+    if (linha.temLocal) sitioDaLinhaDeComando = Sitio{true, linha.latitude, linha.longitude, 0};
     const std::vector<const char*>& p = linha.posicionais;
     if (!linha.seguir.empty() || p.size() > 2 || (p.size() == 2 && existe(p[1])) || (p.size() == 1 && ehPasta(p[0])))
         return abreSerie(linha);
@@ -282,6 +303,7 @@ Resultado inciaMatriz(int argc, char** argv) {
     if (!lido.segue) return lido;
     for (const std::string& aviso : textosDosAvisos(nome, matriz.getAvisos())) std::fprintf(stderr, "%s\n", aviso.c_str());
     volume.produto = produtoDe("DBZH", 0, 0, 1, volume.paletas); // the user's reflectivity table, if any
+    if (linha.temLocal) lugar = UNK; // a map of the given place instead of the built-in one
     lugar = lugarDoCodigo(matriz.getLocal());
     return Resultado::ok();
 }

@@ -19,6 +19,8 @@ struct LinhaDeComando {
     long memoriaMB = 512;                 // --memoria: bound of the kept scans of a series
     std::string seguir;                   // --seguir FOLDER
     long janela = 24;                     // --janela: scans a followed folder keeps
+    bool temLocal = false;                // --local LAT,LON
+    double latitude = 0, longitude = 0;
 };
 
 // Parses the options (getopt_long: --elevacao N, --quantidade Q, --paleta [Q=]F, --help,

@@ -240,6 +240,7 @@ void leituraDoMapa(float xs, float ys) {
     Graio = static_cast<float>(d * RAIOS_POR_UNIDADE * 0.25);
     Gazimute = static_cast<unsigned>(azimuteDoPonto(xs, ys));
     Gintensidade = matriz.valorSeguro(Gazimute, raio);
+    grupoLeitura.temPontoDaLeitura = true, grupoLeitura.xDaLeitura = xs, grupoLeitura.yDaLeitura = ys;
 }
 
 void leituraDoPerfil(float xv) {
@@ -259,6 +260,9 @@ void leituraDoPerfil(float xv) {
             modPositivo(static_cast<long>(selecao[0]) + ajusteA + static_cast<long>(t * n + 0.5), 360));
     }
     Gintensidade = matriz.valorSeguro(Gazimute, raio);
+    const double a = (Gazimute + 0.5) * M_PI / 180, d = Graio / 500.0; // the sample's centre
+    grupoLeitura.temPontoDaLeitura = true;
+    grupoLeitura.xDaLeitura = static_cast<float>(d * std::sin(a)), grupoLeitura.yDaLeitura = static_cast<float>(d * std::cos(a));
 }
 
 } // namespace

@@ -113,6 +113,7 @@ void juntaVolume(Volume& v, Volume&& outro) {
     }
     if (v.nome == nullptr) v.nome = outro.nome;
     if (v.sitio.empty()) v.sitio = outro.sitio;
+    if (!v.posicao.conhecido) v.posicao = outro.posicao;
     outro.elevacoes.clear();
 }
 

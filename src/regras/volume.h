@@ -14,6 +14,7 @@
 #include "mapeamento.h"
 #include "matriz.h"
 #include "produto.h"
+#include "projecao.h"
 
 // One quantity of one sweep. Integer data of up to 16 bits are kept in 16
 // bits (exactly), anything else as doubles.
@@ -40,6 +41,7 @@ struct ElevacaoGuardada {
 struct Volume {
     const char* nome = nullptr;         // the file (kept by pointer, as the scan's name)
     std::string data, hora, sitio;       // "AAAAMMDD", "HHMMSS" and the site's name for the panel
+    Sitio posicao;                       // where the radar stands (where/lat, lon, height)
     std::vector<ElevacaoGuardada> elevacoes; // by ascending angle
     std::size_t elevacao = 0, momento = 0;   // the one shown
     Produto produto;                         // what the shown moment is (reflectivity for a text scan)

@@ -1,9 +1,13 @@
 // What the main window shows: status bar per state, zoom and sector views,
 // range rings and labels, map outline and city labels per site, and the
 // dashed selection outline.
+#include <GeographicLib/Geodesic.hpp>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <array>
+#include <cstdlib>
 #include <cmath>
 #include <functional>
 #include <sstream>
@@ -15,7 +19,9 @@
 #include "estado.h"
 #include "glauxiliar.h"
 #include "interacao.h"
+#include "leitura/gshhg.h"
 #include "leitura/odim.h"
+#include "mapageo.h"
 #include "matriz.h"
 #include "quadros.h"
 #include "selecoes.h"
@@ -493,5 +499,54 @@ TEST_F(Vistas, EcoOdimDesenhadoOndeFoiMedido) {
     EXPECT_NEAR(Graio, 102, 0.8); // a pixel is 0.78 km
     EXPECT_FLOAT_EQ(Gintensidade, 50);
     std::system(("rm -rf '" + std::string(modelo) + "'").c_str());
+    carregaVarreduraDeTeste();
+}
+
+// Any site's map: a coast point of the data file, placed independently by
+// its geodesic distance and azimuth from the radar, is drawn within a pixel
+// of its place in the full view and in a zoom on it; Europe's data has no
+// internal borders, Australia's has; without the data files, one warning
+// and no map.
+TEST_F(Vistas, MapaDeQualquerSitioNoLugarCerto) {
+    if (access(arquivoGshhg(TipoGshhg::COSTA, 'i').c_str(), R_OK) != 0) GTEST_SKIP() << "sem gmt-gshhg";
+    const Sitio wideumont{true, 49.9135, 5.5044, 0};
+    std::vector<LinhaGeo> costa;
+    std::string erro;
+    ASSERT_TRUE(leGshhg(arquivoGshhg(TipoGshhg::COSTA, 'i'), 51.0, 51.2, 2.4, 2.7, costa, erro)) << erro;
+    ASSERT_FALSE(costa.empty());
+    const std::array<double, 2> p = costa.front().pontos[costa.front().pontos.size() / 2]; // on the Belgian coast
+    double s12, azi1, azi2;
+    GeographicLib::Geodesic::WGS84().Inverse(wideumont.lat, wideumont.lon, p[0], p[1], s12, azi1, azi2);
+    const double a = azi1 * M_PI / 180, x = s12 / 500000 * std::sin(a), y = s12 / 500000 * std::cos(a);
+
+    volume = Volume();
+    volume.posicao = wideumont;
+    matriz.reinicia(); // no echo over the line
+    grupoAjustes.camadasDoMapa = MAPA_LINHAS;
+    renderiza();
+    EXPECT_TRUE(perto(x, y, preto)) << x << "," << y;
+    EXPECT_TRUE(fundo(em(x + 0.1, y - 0.1))) << "inland, 50 km south-east"; // nothing drawn there
+    zoomSimples(0.25, x - 0.125, y - 0.125);
+    estado = EXIBE_ZOOM;
+    renderiza();
+    EXPECT_TRUE(perto(0, 0, preto));
+
+    std::string aviso;
+    const auto internas = [&](const Sitio& s) {
+        const MapaGeo& m = mapaDoSitio(s, 'i', aviso);
+        return std::count_if(m.linhas.begin(), m.linhas.end(),
+                             [](const LinhaProjetada& l) { return l.tipo == LinhaProjetada::FRONTEIRA && l.nivel == 2; });
+    };
+    EXPECT_EQ(internas(wideumont), 0);
+    EXPECT_GT(internas(Sitio{true, -27.7178, 153.24, 0}), 0); // Mt Stapylton: Queensland and New South Wales
+
+    setenv("VORLANE_GSHHG", "/nao/existe", 1);
+    const MapaGeo& sem = mapaDoSitio(Sitio{true, 10, 10, 0}, 'i', aviso);
+    unsetenv("VORLANE_GSHHG");
+    EXPECT_FALSE(sem.valido);
+    EXPECT_NE(aviso.find("/nao/existe"), std::string::npos) << aviso;
+    EXPECT_EQ(aviso.find('\n'), std::string::npos);
+    volume = Volume();
+    matriz.reinicia();
     carregaVarreduraDeTeste();
 }

@@ -12,6 +12,7 @@ falha() { echo "FALHA: $*" >&2; exit 1; }
 
 ESPERADOS="bin/vorlane
 share/applications/vorlane.desktop
+share/doc/vorlane/copyright
 share/icons/hicolor/scalable/apps/vorlane.svg
 share/man/man1/vorlane.1"
 
@@ -47,7 +48,8 @@ conteudo=$(dpkg-deb -c "$deb" | awk '{ print $6 }' | grep -v '/$' | sed 's|^\./u
   falha "controle: $(dpkg-deb -f "$deb")"
 [ "vorlane $(dpkg-deb -f "$deb" Version)" = "$versao" ] || falha "versao do .deb: $(dpkg-deb -f "$deb" Version)"
 dependencias=$(dpkg-deb -f "$deb" Depends)
-for biblioteca in libglut libopengl libtiff libhdf5; do
+for biblioteca in libglut libopengl libtiff libhdf5 libgeonames libgeographiclib; do
   [[ "$dependencias" == *"$biblioteca"* ]] || falha "Depends sem $biblioteca: $dependencias"
 done
+[[ "$(dpkg-deb -f "$deb" Recommends)" == *gmt-gshhg-low* ]] || falha "Recommends: $(dpkg-deb -f "$deb" Recommends)"
 echo ok

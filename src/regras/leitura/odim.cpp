@@ -2,10 +2,8 @@
 // their attributes and data, and hand them to the mapping rules. The
 // library's own error printing is off: every failure becomes one line.
 //
-// Index: HDF5 handles | attributes | the file's sweeps | reading
+// Index: attributes | the file's sweeps | reading
 #include "odim.h"
-
-#include <hdf5.h>
 
 #include <algorithm>
 #include <cmath>
@@ -16,41 +14,13 @@
 #include <utility>
 #include <vector>
 
+#include "hdf5id.h"
 #include "mapeamento.h"
 #include "matriz.h"
 #include "volume.h"
 
 namespace {
 
-// ---------------------------------------------------------------- HDF5 handles
-
-// An HDF5 identifier closed with its own function when it goes out of scope.
-template <herr_t (*FECHA)(hid_t)>
-class Id {
-public:
-    explicit Id(hid_t id = -1) : id(id) {}
-    ~Id() {
-        if (id >= 0) FECHA(id);
-    }
-    Id(const Id&) = delete;
-    Id& operator=(const Id&) = delete;
-    Id(Id&& o) noexcept : id(o.id) { o.id = -1; }
-    Id& operator=(Id&& o) noexcept {
-        std::swap(id, o.id);
-        return *this;
-    }
-    operator hid_t() const { return id; }
-    bool valido() const { return id >= 0; }
-
-private:
-    hid_t id;
-};
-using Arquivo = Id<H5Fclose>;
-using Grupo = Id<H5Gclose>;
-using Conjunto = Id<H5Dclose>;
-using Atributo = Id<H5Aclose>;
-using Espaco = Id<H5Sclose>;
-using Tipo = Id<H5Tclose>;
 
 // The group `nome` inside `pai`, if it exists and is a group.
 Grupo abreGrupo(hid_t pai, const char* nome) {
@@ -347,6 +317,7 @@ struct Aberto {
     Arquivo arquivo;
     std::vector<Varredura> lista;
     std::string data, hora, sitio, origem;
+    Sitio posicao;
 };
 
 bool abre(const char* nome, Aberto& a, std::string& erro) {
@@ -381,6 +352,12 @@ bool abre(const char* nome, Aberto& a, std::string& erro) {
     if (!leTexto(oQue, "time", a.hora)) leTexto(oQueDoConjunto, "starttime", a.hora);
     leTexto(oQue, "source", a.origem);
     a.sitio = sitioDaOrigem(a.origem);
+    Grupo onde = abreGrupo(raiz, "where");
+    double lat = 0, lon = 0, altura = 0;
+    if (leNumero(onde, "lat", lat) && leNumero(onde, "lon", lon) && posicaoValida(lat, lon)) {
+        if (!leNumero(onde, "height", altura) || !std::isfinite(altura)) altura = 0;
+        a.posicao = Sitio{true, lat, lon > 180 ? lon - 360 : lon, altura};
+    }
     return true;
 }
 
@@ -412,7 +389,7 @@ bool leOdimInteiro(const char* nome, Volume& volume, std::string& erro) {
     if (!abre(nome, a, erro)) return false;
     Volume lido;
     esqueleto(a.lista, lido);
-    lido.data = a.data, lido.hora = a.hora, lido.sitio = a.sitio, lido.nome = nome;
+    lido.data = a.data, lido.hora = a.hora, lido.sitio = a.sitio, lido.nome = nome, lido.posicao = a.posicao;
     std::size_t orcamento = MAX_BYTES_DO_VOLUME;
     bool algum = false;
     for (std::size_t e = 0; e < a.lista.size(); ++e)
@@ -455,7 +432,7 @@ bool leOdim(const char* nome, const OpcoesOdim& opcoes, Volume& volume, Matriz& 
     Volume lido;
     lido.paletas = volume.paletas;
     esqueleto(lista, lido);
-    lido.data = a.data, lido.hora = a.hora, lido.sitio = a.sitio, lido.nome = nome;
+    lido.data = a.data, lido.hora = a.hora, lido.sitio = a.sitio, lido.nome = nome, lido.posicao = a.posicao;
 
     // The chosen moment first: a failure there is the file's, and it is
     // shown before the others are read. A moment that cannot be read keeps
