@@ -12,6 +12,7 @@
 //   --site XXX         three-letter site code, written in the preamble only
 //   --help             prints this help
 //   --odim ARQUIVO ... writes an ODIM_H5 polar volume instead (gerador --odim x --help)
+//   --nexrad ARQUIVO ...   an Archive II volume; --cfradial ARQUIVO ... a CfRadial one
 //
 // The scene: ground clutter near the radar, patchy clear-air echo, two or
 // three convective cells, a curved squall line with a trailing stratiform
@@ -31,6 +32,8 @@
 #include <string>
 #include <vector>
 
+#include "gerador_cfradial.h"
+#include "gerador_nexrad.h"
 #include "gerador_odim.h"
 
 #ifdef __clang__
@@ -488,7 +491,9 @@ void ajuda(FILE* f) {
         "  --cheia            pior caso: todas as celulas com valor >= -12.5 dBZ\n"
         "  --site XXX         codigo de tres letras do radar, so no cabecalho (padrao BRU)\n"
         "  --help             mostra esta ajuda\n"
-        "  --odim ARQUIVO     grava um volume ODIM_H5 (veja gerador --odim x --help)\n",
+        "  --odim ARQUIVO     grava um volume ODIM_H5 (veja gerador --odim x --help)\n"
+        "  --nexrad ARQUIVO   grava um volume NEXRAD Archive II (veja gerador --nexrad x --help)\n"
+        "  --cfradial ARQUIVO grava um volume CfRadial 1.x (veja gerador --cfradial x --help)\n",
         f);
 }
 
@@ -507,7 +512,7 @@ bool le_inteiro(const char* txt, uint64_t maximo, uint64_t& out) {
 int main(int argc, char** argv) {
     Opcoes op;
     for (int i = 1; i < argc; ++i)
-        if (!std::strcmp(argv[i], "--odim")) {
+        if (!std::strcmp(argv[i], "--odim") || !std::strcmp(argv[i], "--nexrad") || !std::strcmp(argv[i], "--cfradial")) {
             for (int j = 1; j + 1 < argc; ++j) {
                 uint64_t v = 0;
                 if (!std::strcmp(argv[j], "--semente") && le_inteiro(argv[j + 1], UINT64_MAX, v)) op.semente = v;
@@ -515,7 +520,10 @@ int main(int argc, char** argv) {
             for (int j = 1; j < argc; ++j) op.cheia = op.cheia || !std::strcmp(argv[j], "--cheia");
             op.primeiro = 0;
             op.raios = MAX_RAIOS;
-            return principalOdim(argc, argv, [&op] { return valores_da_cena(op); });
+            const auto cena = [&op] { return valores_da_cena(op); };
+            if (!std::strcmp(argv[i], "--nexrad")) return principalNexrad(argc, argv, cena);
+            if (!std::strcmp(argv[i], "--cfradial")) return principalCfRadial(argc, argv, cena);
+            return principalOdim(argc, argv, cena);
         }
     for (int i = 1; i < argc; ++i) {
         const char* a = argv[i];
