@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "estado.h"
+#include "leitura/formatos.h"
 #include "leitura/odim.h"
 #include "leitura/paleta_gr.h"
 #include "leitura/varredura_texto.h"
@@ -28,7 +29,8 @@ const char* const USO =
     "     vorlane [opcoes] arquivo-ou-pasta...\n"
     "\n"
     "Mostra uma varredura de radar meteorologico: um arquivo de varredura em\n"
-    "texto ou um arquivo ODIM_H5 (volume ou varredura polar, HDF5). Sem arquivo,\n"
+    "texto, ODIM_H5 (volume ou varredura polar), NEXRAD Level II (Archive II, tambem\n"
+    "em gzip) ou CfRadial (NetCDF), reconhecido pelo conteudo. Sem arquivo,\n"
     "le 'dados.dat' da pasta atual.\n"
     "\n"
     "  primeiro-raio        (texto) celula de 250 m do primeiro valor de cada raio\n"
@@ -159,6 +161,31 @@ Resultado abreSerie(const LinhaDeComando& linha) {
     return Resultado::ok();
 }
 
+// A NEXRAD or CfRadial file: the whole volume read, then the tilt and
+// quantity asked for (else the lowest tilt's reflectivity) shown.
+Resultado abreVolume(const LinhaDeComando& linha, const char* nome, Formato formato, const char* primeiroRaio) {
+    if (primeiroRaio)
+        return Resultado::falha(std::string("primeiro raio '") + primeiroRaio + "' nao vale para '" + nome +
+                                "': a geometria vem do arquivo");
+    std::string erro;
+    iniciaCidades();
+    if (!leVolume(nome, formato, volume, erro)) return Resultado::falha(erro);
+    if (linha.elevacao > static_cast<long>(volume.elevacoes.size()))
+        return Resultado::falha(std::string("'") + nome + "' tem " + std::to_string(volume.elevacoes.size()) +
+                                " elevacoes; --elevacao " + std::to_string(linha.elevacao) + " nao existe");
+    const std::size_t e = static_cast<std::size_t>(linha.elevacao - 1);
+    const long q = momentoDaElevacao(volume, e, linha.quantidade);
+    if (q < 0 || (!linha.quantidade.empty() && volume.elevacoes[e].momentos[static_cast<std::size_t>(q)].quantidade != linha.quantidade))
+        return Resultado::falha(std::string("a elevacao ") + std::to_string(linha.elevacao) + " de '" + nome + "' nao tem '" +
+                                linha.quantidade + "'");
+    if (!mostraMomento(volume, e, static_cast<std::size_t>(q), matriz, erro)) {
+        volume = Volume();
+        return Resultado::falha(erro);
+    }
+    lugar = UNK;
+    return Resultado::ok();
+}
+
 } // namespace
 
 Resultado leLinhaDeComando(int argc, char** argv, LinhaDeComando& linha) {
@@ -271,7 +298,9 @@ Resultado inciaMatriz(int argc, char** argv) {
         return abreSerie(linha);
     const char* nome = linha.posicionais.empty() ? NOME_PADRAO : linha.posicionais[0];
     const char* primeiroRaio = linha.posicionais.size() > 1 ? linha.posicionais[1] : nullptr;
-    if (comecaComoHdf5(nome)) {
+    const Formato formato = formatoDoArquivo(nome);
+    if (formato == Formato::NEXRAD || formato == Formato::CFRADIAL) return abreVolume(linha, nome, formato, primeiroRaio);
+    if (formato == Formato::ODIM) {
         if (primeiroRaio)
             return Resultado::falha(std::string("primeiro raio '") + primeiroRaio + "' nao vale para o arquivo ODIM_H5 '" + nome +
                   "': a geometria vem do arquivo");

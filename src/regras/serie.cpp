@@ -11,6 +11,7 @@
 #include <cstring>
 #include <ctime>
 
+#include "leitura/formatos.h"
 #include "leitura/odim.h"
 #include "leitura/varredura_texto.h"
 
@@ -55,11 +56,22 @@ bool Serie::adiciona(const std::string& nome, std::string& erro) {
         nomes.pop_back();
         return false;
     }
-    if (comecaComoHdf5(p)) {
+    const Formato formato = formatoDoArquivo(p);
+    if (formato != Formato::TEXTO) {
         CabecalhoOdim c;
-        if (!sondaOdim(p, c, erro)) {
-            nomes.pop_back();
-            return false;
+        if (formato == Formato::ODIM) {
+            if (!sondaOdim(p, c, erro)) {
+                nomes.pop_back();
+                return false;
+            }
+        } else { // no cheap header: the volume is read now, and kept
+            if (!leVolume(p, formato, novo->volume, erro)) {
+                nomes.pop_back();
+                return false;
+            }
+            c.data = novo->volume.data, c.hora = novo->volume.hora, c.origem = "NOD:" + novo->volume.sitio;
+            novo->lido = true, novo->bytes = bytesDoVolume(novo->volume), novo->uso = ++usos;
+            maiorLido = std::max(maiorLido, novo->bytes);
         }
         novo->odim = true;
         novo->instante = instanteUtc(c.data, c.hora);
@@ -116,7 +128,7 @@ bool Serie::carrega(EscaneamentoDaSerie& e, std::string& erro) {
         for (const char* a : e.arquivos) {
             Volume um;
             std::string motivo;
-            if (!leOdimInteiro(a, um, motivo)) {
+            if (!leVolume(a, formatoDoArquivo(a), um, motivo)) {
                 if (erro.empty()) erro = motivo;
                 avisos.push_back("vorlane: aviso: " + motivo);
                 continue;
