@@ -88,7 +88,7 @@ void desenhaMapaDoSitio() {
     GLint v[4];
     glGetIntegerv(GL_VIEWPORT, v);
     std::string aviso;
-    const MapaGeo& m = mapaDoSitio(s, resolucaoDaVista(std::fabs(mv[0])), aviso);
+    const MapaGeo& m = mapaDoSitio(s, resolucaoDaVista(std::fabs(mv[0])), aviso, (camadas & MAPA_RIOS) != 0);
     if (!aviso.empty()) std::fprintf(stderr, "vorlane: aviso: %s\n", aviso.c_str());
     if (!m.valido) return;
     glLineWidth(1);

@@ -54,7 +54,8 @@ void leCidades(MapaGeo& mapa) {
 std::map<char, MapaGeo> guardados; // of the last site
 double latGuardada = NAN, lonGuardada = NAN;
 
-MapaGeo constroi(const Sitio& s, char r, std::string& aviso) {
+// The box of the disc around s; `rios` adds the rivers (read only when shown).
+MapaGeo constroi(const Sitio& s, char r, std::string& aviso, bool rios) {
     MapaGeo mapa;
     mapa.lat = s.lat, mapa.lon = s.lon, mapa.resolucao = r;
     if (!s.conhecido || !posicaoValida(s.lat, s.lon)) return mapa;
@@ -70,28 +71,33 @@ MapaGeo constroi(const Sitio& s, char r, std::string& aviso) {
     std::string erro;
     if (!acrescenta(p, TipoGshhg::COSTA, LinhaProjetada::COSTA, r, latMin, latMax, lonMin, lonMax, mapa, erro) ||
         !acrescenta(p, TipoGshhg::FRONTEIRA, LinhaProjetada::FRONTEIRA, r, latMin, latMax, lonMin, lonMax, mapa, erro) ||
-        !acrescenta(p, TipoGshhg::RIO, LinhaProjetada::RIO, r, latMin, latMax, lonMin, lonMax, mapa, erro)) {
+        (rios && !acrescenta(p, TipoGshhg::RIO, LinhaProjetada::RIO, r, latMin, latMax, lonMin, lonMax, mapa, erro))) {
         aviso = erro + "; sem mapa";
         mapa.linhas.clear();
         return mapa;
     }
     if (cidadesProntas) leCidades(mapa);
+    mapa.riosLidos = rios;
     mapa.valido = true;
     return mapa;
 }
 
 } // namespace
 
-const MapaGeo& mapaDoSitio(const Sitio& s, char resolucao, std::string& aviso) {
+const MapaGeo& mapaDoSitio(const Sitio& s, char resolucao, std::string& aviso, bool rios) {
     if (!(s.lat == latGuardada && s.lon == lonGuardada)) guardados.clear(), latGuardada = s.lat, lonGuardada = s.lon;
     const char r = resolucao == 'h' ? 'h' : 'i';
     auto achado = guardados.find(r);
+    if (achado != guardados.end() && rios && achado->second.valido && !achado->second.riosLidos) {
+        guardados.erase(achado); // built again with its rivers
+        achado = guardados.end();
+    }
     if (achado == guardados.end()) {
         std::string motivo;
-        MapaGeo m = constroi(s, r, motivo);
+        MapaGeo m = constroi(s, r, motivo, rios);
         if (!m.valido && s.conhecido && r == 'h') { // the high resolution missing: the other one
             std::string outro;
-            const MapaGeo& i = mapaDoSitio(s, 'i', outro);
+            const MapaGeo& i = mapaDoSitio(s, 'i', outro, rios);
             if (i.valido) m = i;
         }
         if (!m.valido) aviso = motivo;

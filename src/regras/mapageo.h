@@ -31,6 +31,7 @@ struct MapaGeo {
     std::vector<LinhaProjetada> linhas;   // coast and lakes, national and internal borders, rivers
     std::vector<CidadeProjetada> cidades; // biggest first
     bool cidadesLidas = false;            // the places are read apart (the first read is slow)
+    bool riosLidos = false;               // rivers are read when first switched on
 };
 
 // The map of `s` at resolution 'i' (the full disc) or 'h' (zoomed in),
@@ -38,7 +39,7 @@ struct MapaGeo {
 // file that cannot be read) `aviso` gets one line, once per site and
 // resolution, and the map is not valid; a resolution missing falls back to
 // the other.
-const MapaGeo& mapaDoSitio(const Sitio& s, char resolucao, std::string& aviso);
+const MapaGeo& mapaDoSitio(const Sitio& s, char resolucao, std::string& aviso, bool rios = false);
 
 // Reads the places of the kept maps of `s` if not read yet: true when it
 // did (the views should be drawn again). The first read of the places takes
