@@ -163,6 +163,8 @@ readonly CORES_MAXIMO="2 0" CORES_32="2 1" CORES_5="2 2" CORES_BRILHO="2 3"
 readonly UNIDADE_KILOMETROS="3 0" UNIDADE_MILHAS="3 1" LEITURA_250_M="4 0" LEITURA_500_M="4 1" LEITURA_1_KM="4 2"
 # "Produto" (volumes only): the shown sweep's moments in the file's order.
 readonly PRODUTO_0="5 0" PRODUTO_1="5 1" PRODUTO_3="5 3"
+# "Mapa" (volumes, after "Produto"): the layers.
+readonly MAPA_LINHAS="6 0" MAPA_CIDADES="6 1" MAPA_RIOS="6 2"
 
 # Left drag in window $1 from ($2, $3) to ($4, $5), in steps with the button
 # down, as a hand would. Its effect is the caller's to wait for.

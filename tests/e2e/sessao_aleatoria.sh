@@ -13,12 +13,12 @@ RANDOM=$SEMENTE
 echo "semente $SEMENTE"
 
 # Odd seeds open a series of two volumes of three tilts of six moments
-# (720 rays, 150 m bins), even ones the sample.
+# (720 rays, 150 m bins) at a real site, over its map; even ones the sample.
 mkdir -p "$TMP/radar"
 if [ $((SEMENTE % 2)) -eq 1 ]; then
   for h in 143000 143500; do
     "$GERADOR" --odim "$TMP/radar/BRU050301$h.h5" --semente $((SEMENTE + h)) --elevacoes 3 --nrays 720 --rscale 150 \
-      --mais-momentos --hora "$h"
+      --mais-momentos --hora "$h" --posicao 49.9135,5.5044,592
   done
   abre radar/BRU050301143000.h5 radar/BRU050301143500.h5
 else
@@ -68,7 +68,7 @@ FOLHAS_PRINCIPAL=(AMPLIAR PERFIL_ANGULAR PERFIL_RADIAL SETOR_CIRCULAR DESLOCAR_B
 FOLHAS_PAINEL=(TEXTO_PRETO_FUNDO_BRANCO TEXTO_BRANCO_FUNDO_PRETO TEXTO_COLORIDO_FUNDO_PRETO TEXTO_COLORIDO_FUNDO_BRANCO
   QUALIDADE_BOA QUALIDADE_RUIM QUALIDADE_PIOR CORES_MAXIMO CORES_32 CORES_5 CORES_BRILHO
   UNIDADE_KILOMETROS UNIDADE_MILHAS LEITURA_250_M LEITURA_500_M LEITURA_1_KM)
-[ $((SEMENTE % 2)) -eq 1 ] && FOLHAS_PAINEL+=(PRODUTO_0 PRODUTO_1 PRODUTO_3)
+[ $((SEMENTE % 2)) -eq 1 ] && FOLHAS_PAINEL+=(PRODUTO_0 PRODUTO_1 PRODUTO_3 MAPA_LINHAS MAPA_CIDADES MAPA_RIOS)
 REGIOES=(SETOR_CIRCULAR PERFIL_RADIAL PERFIL_ANGULAR VALORES_NUMERICOS) # the press places the table
 # The minimap covers the main window from its column 635 on (rows 0 to 319).
 menu() {
