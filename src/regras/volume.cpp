@@ -8,7 +8,7 @@
 VarreduraMedida MomentoGuardado::medida() const {
     VarreduraMedida v = forma;
     if (!curtos.empty()) {
-        v.brutos.resize(curtos.size());
+        v.brutos.assign(curtos.size(), 0.0);
         for (std::size_t k = 0; k < curtos.size(); ++k)
             v.brutos[k] = comSinal ? static_cast<double>(static_cast<std::int16_t>(curtos[k])) : curtos[k];
     } else {

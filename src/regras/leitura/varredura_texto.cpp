@@ -194,30 +194,30 @@ Resultado Matriz::Faz() {
 std::vector<std::string> textosDosAvisos(const char* nome, const AvisosDaLeitura& a) {
     std::vector<std::string> textos;
     char linha[1024];
-    const auto adiciona = [&](int n) {
+    const auto guardaLinha = [&](int n) {
         if (n > 0) textos.emplace_back(linha, std::min(static_cast<std::size_t>(n), sizeof linha - 1));
     };
     // The file name may be long: it goes in as a string of its own.
     const std::string prefixo = std::string("vorlane: aviso: '") + (nome ? nome : "") + "': ";
     if (a.foraDeSequencia.quantidade > 0)
-        adiciona(std::snprintf(linha, sizeof linha,
+        guardaLinha(std::snprintf(linha, sizeof linha,
                                "%lu cabecalho(s) com azimute fora da sequencia, o primeiro na linha %lu "
                                "(azimute %ld, esperado %ld): faltam ou sobram raios e os blocos seguintes "
                                "aparecem girados",
                                a.foraDeSequencia.quantidade, a.foraDeSequencia.linha, a.azimuteAchado,
                                a.azimuteEsperado));
     if (a.blocosExtras.quantidade > 0)
-        adiciona(std::snprintf(linha, sizeof linha,
+        guardaLinha(std::snprintf(linha, sizeof linha,
                                "%s%lu bloco(s) alem dos 360 primeiros, o primeiro na linha %lu: nao foram lidos",
                                a.blocosExtrasAoMenos ? "pelo menos " : "", a.blocosExtras.quantidade,
                                a.blocosExtras.linha));
     if (a.palavras.quantidade > 0)
-        adiciona(std::snprintf(linha, sizeof linha,
+        guardaLinha(std::snprintf(linha, sizeof linha,
                                "%lu palavra(s) no lugar de valores, a primeira na linha %lu ('%s'): os valores "
                                "seguintes do bloco aparecem um raio mais perto do radar",
                                a.palavras.quantidade, a.palavras.linha, a.primeiraPalavra));
     if (a.cortado.quantidade > 0)
-        adiciona(std::snprintf(linha, sizeof linha, "o arquivo termina no meio da linha %lu: parece cortado",
+        guardaLinha(std::snprintf(linha, sizeof linha, "o arquivo termina no meio da linha %lu: parece cortado",
                                a.cortado.linha));
     for (std::string& t : textos) t.insert(0, prefixo);
     return textos;
