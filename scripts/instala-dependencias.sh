@@ -4,7 +4,7 @@ set -euo pipefail
 
 pacotes=(
   g++ clang libclang-rt-dev clang-tidy cmake make pkg-config
-  freeglut3-dev libgl1-mesa-dev libglu1-mesa-dev libtiff-dev libhdf5-dev
+  freeglut3-dev libgl1-mesa-dev libglu1-mesa-dev libegl-dev libpng-dev libtiff-dev libhdf5-dev
   libgeographiclib-dev libgeonames-dev gmt-gshhg-low gmt-gshhg-high
   libbz2-dev zlib1g-dev libnetcdf-dev
   dpkg-dev desktop-file-utils groff-base man-db

@@ -1,4 +1,5 @@
-// The text primitive and the status bar's position readout.
+// The text primitive (freeglut's bitmap fonts, without glutInit) and the
+// status bar's position readout.
 #ifndef VORLANE_TEXTO_H
 #define VORLANE_TEXTO_H
 
@@ -11,6 +12,9 @@ void escreveLatin1(float x, float y, const char* s);
 int larguraLatin1(const char* s);
 // Text colour over the graph's and table's background: white on black, black on white.
 void aplicaCorDoTexto();
+// The readout at the status bar's left; escondeLeitura(true) leaves it
+// empty (pictures made without a pointer).
 void drawPosition();
+void escondeLeitura(bool sim);
 
 #endif

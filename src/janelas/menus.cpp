@@ -42,8 +42,9 @@ const Entrada COMO_IMAGEM[] = {
     {"Compressao Maxima (LZW)", COMPRESSAO_LZW},
     {"Compressao Media (Packbits)", COMPRESSAO_PACKBITS},
     {"Sem Compressao", SEM_COMPRESSAO},
+    {"PNG", IMAGEM_PNG},
 };
-const Menu MENU_COMO_IMAGEM = menu(menuTiff, COMO_IMAGEM);
+const Menu MENU_COMO_IMAGEM = menu(menuImagem, COMO_IMAGEM);
 
 const Entrada SALVAR[] = {
     {"Como Imagem", 0, &MENU_COMO_IMAGEM},

@@ -1,5 +1,5 @@
 // The "Salvar" menu's callbacks: the text export of the region shown and the
-// TIFF snapshot of the main window.
+// TIFF and PNG snapshots of the main window.
 #include "salvar.h"
 
 #include <GL/gl.h>
@@ -10,6 +10,7 @@
 
 #include "interacao.h"
 #include "janelas.h"
+#include "pngsave.h"
 #include "tiffsave.h"
 
 namespace {
@@ -19,6 +20,13 @@ namespace {
 void anunciaGravacao(const char* oQue, const std::string& nome) {
     std::printf("vorlane: %s em '%s'\n", oQue, nome.c_str());
     std::fflush(stdout);
+}
+
+// Redraws the view into the buffer that is read, so the file is what the user sees.
+void preparaLeitura() {
+    desenhaPrincipalNoTamanhoReal();
+    glFinish();
+    glReadBuffer(GL_BACK);
 }
 
 } // namespace
@@ -42,12 +50,20 @@ void menuSalvar(int valor) {
 void menuTiff(int value) {
     const int compressao = compressaoDoMenu(value);
     if (compressao == 0) return;
-    // Redraw the view into the buffer that is read, so the file is what the user sees.
-    desenhaPrincipalNoTamanhoReal();
-    glFinish();
-    glReadBuffer(GL_BACK);
+    preparaLeitura();
     std::string nome;
     if (gravaInstantaneo("Arquivo gerado pelo OpenGL", static_cast<int>(width), static_cast<int>(height),
                          compressao, nome) == 0)
+        anunciaGravacao("imagem gravada", nome);
+}
+
+void menuImagem(int valor) {
+    if (valor != IMAGEM_PNG) {
+        menuTiff(valor);
+        return;
+    }
+    preparaLeitura();
+    std::string nome;
+    if (gravaInstantaneoPng(static_cast<int>(width), static_cast<int>(height), nome) == 0)
         anunciaGravacao("imagem gravada", nome);
 }

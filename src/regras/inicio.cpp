@@ -46,6 +46,11 @@ const char* const USO =
     "  --paleta [Q=]ARQUIVO tabela de cores GR (.pal) para a grandeza Q (VRADH, ...)\n"
     "                       ou, sem Q, para o produto que o arquivo diz (Product:);\n"
     "                       pode repetir\n"
+    "  --imagem ARQUIVO     grava a imagem da janela principal (.png ou .tif) sem\n"
+    "                       abrir janela nem display, e termina; nunca substitui\n"
+    "                       um arquivo que ja existe\n"
+    "  --tamanho LxA        (--imagem) largura x altura em pixels, 16 a 8192 cada\n"
+    "                       (padrao 640x640)\n"
     "  --help               mostra esta ajuda e termina\n"
     "  --version            mostra a versao e termina\n"
     "  --                   o que segue e arquivo, mesmo comecando com '-'\n"
@@ -64,6 +69,19 @@ bool existe(const char* nome) {
 bool ehPasta(const char* nome) {
     struct stat st {};
     return stat(nome, &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+// "WxH", both whole numbers from 16 to 8192.
+bool leTamanho(const char* texto, long& w, long& h) {
+    const auto numero = [](const char*& p, long& n) {
+        if (*p < '0' || *p > '9') return false;
+        char* fim = nullptr;
+        n = std::strtol(p, &fim, 10);
+        p = fim;
+        return n >= 16 && n <= 8192;
+    };
+    const char* p = texto;
+    return numero(p, w) && *p++ == 'x' && numero(p, h) && *p == '\0';
 }
 
 // A whole number from 1 up, else 0.
@@ -204,7 +222,7 @@ Resultado leLinhaDeComando(int argc, char** argv, LinhaDeComando& linha) {
     args.push_back(nullptr);
     auto original = [argv](const char* s) -> const char* { return s[0] == '\x01' ? argv[std::atoi(s + 1)] : s; };
 
-    enum { ELEVACAO = 1000, QUANTIDADE, PALETA, MEMORIA, SEGUIR, JANELA, LOCAL, AJUDA, VERSAO };
+    enum { ELEVACAO = 1000, QUANTIDADE, PALETA, MEMORIA, SEGUIR, JANELA, LOCAL, IMAGEM, TAMANHO, AJUDA, VERSAO };
     static const option OPCOES[] = {{"elevacao", required_argument, nullptr, ELEVACAO},
                                     {"quantidade", required_argument, nullptr, QUANTIDADE},
                                     {"paleta", required_argument, nullptr, PALETA},
@@ -212,9 +230,12 @@ Resultado leLinhaDeComando(int argc, char** argv, LinhaDeComando& linha) {
                                     {"seguir", required_argument, nullptr, SEGUIR},
                                     {"janela", required_argument, nullptr, JANELA},
                                     {"local", required_argument, nullptr, LOCAL},
+                                    {"imagem", required_argument, nullptr, IMAGEM},
+                                    {"tamanho", required_argument, nullptr, TAMANHO},
                                     {"help", no_argument, nullptr, AJUDA},
                                     {"version", no_argument, nullptr, VERSAO},
                                     {nullptr, 0, nullptr, 0}};
+    bool temTamanho = false;
     opterr = 0;
     optind = 1;
     const int n = static_cast<int>(args.size()) - 1;
@@ -256,6 +277,18 @@ Resultado leLinhaDeComando(int argc, char** argv, LinhaDeComando& linha) {
             linha.temLocal = true;
             break;
         }
+        case IMAGEM:
+            linha.imagem = original(optarg);
+            linha.formatoImagem = formatoDaImagem(linha.imagem);
+            if (linha.formatoImagem == FormatoDaImagem::NENHUM)
+                return Resultado::falha("--imagem '" + linha.imagem + "' invalida: use um nome terminado em .png ou .tif");
+            break;
+        case TAMANHO:
+            if (!leTamanho(original(optarg), linha.larguraDaImagem, linha.alturaDaImagem))
+                return Resultado::falha(std::string("--tamanho '") + original(optarg) +
+                                        "' invalido: use LARGURAxALTURA, de 16 a 8192 pixels cada, ex. 640x640");
+            temTamanho = true;
+            break;
         case AJUDA: linha.acao = LinhaDeComando::AJUDA; return Resultado::ok();
         case VERSAO: linha.acao = LinhaDeComando::VERSAO; return Resultado::ok();
         case ':':
@@ -269,6 +302,9 @@ Resultado leLinhaDeComando(int argc, char** argv, LinhaDeComando& linha) {
         }
         }
     }
+    if (linha.imagem.empty() && temTamanho) return Resultado::falha("--tamanho vale so com --imagem");
+    if (!linha.imagem.empty() && !linha.seguir.empty())
+        return Resultado::falha("--imagem grava uma imagem e termina: nao vale com --seguir");
     for (int k = optind; k < n; ++k) linha.posicionais.push_back(original(args[k]));
     // Two arguments are a scan and its first gate unless the second is a
     // file or folder; more are a series of files (a number among them,
@@ -281,8 +317,21 @@ Resultado leLinhaDeComando(int argc, char** argv, LinhaDeComando& linha) {
     return Resultado::ok();
 }
 
+FormatoDaImagem formatoDaImagem(const std::string& nome) {
+    std::string extensao = nome.substr(std::min(nome.size(), nome.find_last_of('.')));
+    std::transform(extensao.begin(), extensao.end(), extensao.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    if (extensao == ".png") return FormatoDaImagem::PNG;
+    if (extensao == ".tif" || extensao == ".tiff") return FormatoDaImagem::TIFF;
+    return FormatoDaImagem::NENHUM;
+}
+
 Resultado inciaMatriz(int argc, char** argv) {
     LinhaDeComando linha;
+    return inciaMatriz(argc, argv, linha);
+}
+
+Resultado inciaMatriz(int argc, char** argv, LinhaDeComando& linha) {
     const Resultado lida = leLinhaDeComando(argc, argv, linha);
     if (!lida.segue) return lida;
     switch (linha.acao) {
@@ -290,6 +339,10 @@ Resultado inciaMatriz(int argc, char** argv) {
     case LinhaDeComando::VERSAO: return Resultado::termina(std::string("vorlane ") + VORLANE_VERSAO + "\n");
     case LinhaDeComando::ABRE: break;
     }
+    // Found before the scan is read; the writer's exclusive creation still
+    // guards against a file that appears meanwhile.
+    if (!linha.imagem.empty() && existe(linha.imagem.c_str()))
+        return Resultado::falha("a imagem '" + linha.imagem + "' ja existe: um arquivo nunca e substituido");
     const Resultado paletas = lePaletas(linha.paletas, volume.paletas);
     if (!paletas.segue) return paletas;
     if (linha.temLocal) sitioDaLinhaDeComando = Sitio{true, linha.latitude, linha.longitude, 0};

@@ -8,6 +8,10 @@
 
 #include "resultado.h"
 
+// The picture --imagem writes, told by the name's extension (.png; .tif, .tiff).
+enum class FormatoDaImagem { NENHUM, PNG, TIFF };
+FormatoDaImagem formatoDaImagem(const std::string& nome);
+
 // What the command line asks for.
 struct LinhaDeComando {
     enum Acao { ABRE, AJUDA, VERSAO } acao = ABRE;
@@ -21,6 +25,9 @@ struct LinhaDeComando {
     long janela = 24;                     // --janela: scans a followed folder keeps
     bool temLocal = false;                // --local LAT,LON
     double latitude = 0, longitude = 0;
+    std::string imagem;                   // --imagem FILE: the picture written with no window
+    FormatoDaImagem formatoImagem = FormatoDaImagem::NENHUM;
+    long larguraDaImagem = 640, alturaDaImagem = 640; // --tamanho WxH
 };
 
 // Parses the options (getopt_long: --elevacao N, --quantidade Q, --paleta [Q=]F, --help,
@@ -32,5 +39,7 @@ Resultado leLinhaDeComando(int argc, char** argv, LinhaDeComando& linha);
 // reader's warnings on stderr. --help and --version come back as the text
 // to print and status 0; any failure as its line and status 1.
 Resultado inciaMatriz(int argc, char** argv);
+// The same, with the parsed command line in `linha` (for --imagem, --tamanho).
+Resultado inciaMatriz(int argc, char** argv, LinhaDeComando& linha);
 
 #endif
