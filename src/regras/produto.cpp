@@ -146,11 +146,11 @@ Produto produtoDe(const std::string& quantidade, double nyquist, double menor, d
     }
     // The user's table: for this quantity, else for its kind.
     const PaletaDoUsuario* escolhida = nullptr;
-    for (const PaletaDoUsuario& u : paletas)
-        if (!u.quantidade.empty() && maiusculas(u.quantidade) == maiusculas(quantidade)) escolhida = &u;
+    for (const PaletaDoUsuario& u : paletas) // a table without entries colours nothing: passed over
+        if (!u.tabela.vazia() && !u.quantidade.empty() && maiusculas(u.quantidade) == maiusculas(quantidade)) escolhida = &u;
     if (!escolhida)
         for (const PaletaDoUsuario& u : paletas)
-            if (u.quantidade.empty() && u.tipo == p.tipo) escolhida = &u;
+            if (!u.tabela.vazia() && u.quantidade.empty() && u.tipo == p.tipo) escolhida = &u;
     if (escolhida) {
         p.tabela = escolhida->tabela;
         p.estendeAbaixo = false; // as such tables are meant: nothing below the first entry

@@ -123,6 +123,7 @@ TEST(Produtos, PaletaDoUsuarioPoeSuasCores) {
     const PaletaDoUsuario so{"VRADV", Grandeza::VELOCIDADE, vel.tabela};
     EXPECT_EQ(corDe(produtoDe("VRADH", 0, 0, 1, {so}), 0), (std::array<int, 3>{150, 150, 150}));
     EXPECT_EQ(produtoDe("VRADH", 0, 0, 1, {so}).unidade, "m/s");
+    EXPECT_TRUE(produtoDe("VRADV", 0, 0, 1, {PaletaDoUsuario{"VRADV", Grandeza::VELOCIDADE, {}}}).estendeAbaixo); // empty: built-in
     const PaletaDoUsuario ref{"", Grandeza::REFLETIVIDADE, paleta("Color4: 5 100 100 100 0 100 140 160 255\n"
                                                                  "SolidColor: 15 0 160 240\nColor: 80 255 255 255\n")};
     const Produto r = produtoDe("DBZH", 0, 0, 1, {ref});

@@ -25,14 +25,18 @@ struct CampoCfRadial {
     double escala = 1, deslocamento = 0; // scale_factor, add_offset
     bool temPreenchimento = false;
     double preenchimento = 0; // _FillValue (or missing_value)
+    int bits = 0;             // 8 or 16: stored as an integer of that size (kept in 16 bits)
+    bool comSinal = true;     // that integer is signed
 };
 struct DadosCfRadial {
     std::size_t nTempo = 0, nAlcance = 0;
     std::vector<double> alcance;   // range, metres, per gate (gate centres)
+    double espacamento = 0;        // range's meters_between_gates (0 unknown)
     std::vector<double> azimute, elevacao; // per ray, degrees
     std::vector<double> anguloFixo;        // per sweep
     std::vector<long> inicioDaVarredura, fimDaVarredura; // ray indices, per sweep
     std::vector<std::string> modoDaVarredura;            // "azimuth_surveillance", "rhi", ... (may be empty)
+    std::vector<double> resolucaoAngular;                // ray_angle_res per sweep, degrees (may be empty)
     double lat = 0, lon = 0, altitude = 0;
     bool temPosicao = false;
     std::string inicio; // time_coverage_start, "2023-08-01T20:00:00Z"
