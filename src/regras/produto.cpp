@@ -52,8 +52,7 @@ void velocidade(Produto& p, double nyquist) {
                          cor(n, 100, 0, 0)};
     p.tabela.temDobrado = true;
     p.tabela.dobrado = {128, 0, 128};
-    p.passo = passoRedondo(2 * n / 32); // symmetric about zero: inbound and outbound alike
-    p.minimo = -16 * p.passo;
+    vao(p, -n, n);
 }
 
 } // namespace

@@ -44,18 +44,6 @@ bool mostraMomento(Volume& v, std::size_t e, std::size_t q, Matriz& m, std::stri
                 menor = algum ? std::min(menor, y) : y, maior = algum ? std::max(maior, y) : y, algum = true;
             }
         produto = produtoDe(momento.quantidade, momento.nyquist, menor, maior, v.paletas);
-    } else if (produto.tipo == Grandeza::VELOCIDADE && produto.estendeAbaixo) {
-        // Velocities past the Nyquist velocity (dealiased data): the built-in
-        // scale widens to them (the 99.5th percentile, so a stray gate does not).
-        std::vector<float> modulos;
-        for (float x : t.valores)
-            if (ehMedido(x)) modulos.push_back(std::fabs(x));
-        if (!modulos.empty()) {
-            const auto k = modulos.begin() + static_cast<long>(modulos.size() * 995 / 1000);
-            std::nth_element(modulos.begin(), k, modulos.end());
-            const double limite = produto.maximo();
-            if (*k > limite) produto = produtoDe(momento.quantidade, *k, 0, 1, v.paletas);
-        }
     }
     m.carregaTabela(t.valores, static_cast<unsigned>(t.raioInicial), static_cast<unsigned>(t.raioFinal),
                     produto.descricao());
