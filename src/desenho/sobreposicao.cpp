@@ -28,6 +28,20 @@ void drawCidades() {
 
 namespace {
 
+void corDaLinha(const LinhaProjetada& l) {
+    switch (l.tipo) {
+    case LinhaProjetada::COSTA:
+        if (l.nivel >= 2) glColor3f(0.1f, 0.2f, 0.45f); // lakes
+        else glColor3f(0, 0, 0);
+        break;
+    case LinhaProjetada::FRONTEIRA:
+        if (l.nivel >= 2) glColor3f(0.45f, 0.3f, 0.3f); // internal
+        else glColor3f(0.45f, 0, 0);
+        break;
+    case LinhaProjetada::RIO: glColor3f(0.1f, 0.3f, 0.8f); break;
+    }
+}
+
 // The towns that fit: biggest first, none over another label or the radar,
 // about 20 in a full view and more as the view is magnified.
 void desenhaCidades(const MapaGeo& m, const float mv[16], const GLint v[4]) {
@@ -77,28 +91,14 @@ void desenhaMapaDoSitio() {
     const MapaGeo& m = mapaDoSitio(s, resolucaoDaVista(std::fabs(mv[0])), aviso, (camadas & MAPA_RIOS) != 0);
     if (!aviso.empty()) std::fprintf(stderr, "vorlane: aviso: %s\n", aviso.c_str());
     if (!m.valido) return;
-    // The lines as segments of one colour each, drawn in a few calls.
-    static const MapaGeo* de = nullptr;
-    static std::size_t linhasDe = 0;
-    static std::vector<float> segmentos[5]; // coast, lakes, national, internal borders, rivers
-    if (de != &m || linhasDe != m.linhas.size()) {
-        for (auto& v : segmentos) v.clear();
-        for (const LinhaProjetada& l : m.linhas) {
-            const int k = l.tipo == LinhaProjetada::RIO ? 4 : 2 * (l.tipo == LinhaProjetada::FRONTEIRA) + (l.nivel >= 2);
-            for (std::size_t i = 2; i + 1 < l.xy.size(); i += 2)
-                segmentos[k].insert(segmentos[k].end(), {l.xy[i - 2], l.xy[i - 1], l.xy[i], l.xy[i + 1]});
-        }
-        de = &m, linhasDe = m.linhas.size();
-    }
-    static const float CORES[5][3] = {{0, 0, 0}, {0.1f, 0.2f, 0.45f}, {0.45f, 0, 0}, {0.45f, 0.3f, 0.3f}, {0.1f, 0.3f, 0.8f}};
     glLineWidth(1);
     glEnableClientState(GL_VERTEX_ARRAY);
-    for (int k = 0; k < 5; ++k) {
-        if (k == 4 ? !(camadas & MAPA_RIOS) : !(camadas & MAPA_LINHAS)) continue;
-        if (segmentos[k].empty()) continue;
-        glColor3fv(CORES[k]);
-        glVertexPointer(2, GL_FLOAT, 0, segmentos[k].data());
-        glDrawArrays(GL_LINES, 0, static_cast<GLsizei>(segmentos[k].size() / 2));
+    for (const LinhaProjetada& l : m.linhas) {
+        const bool rio = l.tipo == LinhaProjetada::RIO;
+        if (rio ? !(camadas & MAPA_RIOS) : !(camadas & MAPA_LINHAS)) continue;
+        corDaLinha(l);
+        glVertexPointer(2, GL_FLOAT, 0, l.xy.data());
+        glDrawArrays(GL_LINE_STRIP, 0, static_cast<GLsizei>(l.xy.size() / 2));
     }
     glDisableClientState(GL_VERTEX_ARRAY);
     if ((camadas & MAPA_CIDADES) && m.cidadesLidas) desenhaCidades(m, mv, v);

@@ -9,7 +9,9 @@
 #include <string>
 
 #include "interacao.h"
+#include "estado.h"
 #include "janelas.h"
+#include "mapageo.h"
 #include "pngsave.h"
 #include "tiffsave.h"
 
@@ -22,8 +24,10 @@ void anunciaGravacao(const char* oQue, const std::string& nome) {
     std::fflush(stdout);
 }
 
-// Redraws the view into the buffer that is read, so the file is what the user sees.
+// Redraws the view into the buffer that is read, so the file is what the user sees
+// (with the map's towns, even in the moment before they are first read).
 void preparaLeitura() {
+    completaCidades(sitioMostrado());
     desenhaPrincipalNoTamanhoReal();
     glFinish();
     glReadBuffer(GL_BACK);
