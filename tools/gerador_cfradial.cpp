@@ -3,6 +3,7 @@
 // echoes put at known azimuths and ranges, in every field asked for.
 
 #include "gerador_cfradial.h"
+#include "gerador_numero.h"
 
 #include <netcdf.h>
 
@@ -256,12 +257,6 @@ int grava(const OpcoesCfRadial& op, const std::vector<const Campo*>& campos, con
     return 0;
 }
 
-bool numero(const char* txt, double& v) {
-    if (!txt) return false;
-    char* fim = nullptr;
-    v = std::strtod(txt, &fim);
-    return fim != txt && *fim == '\0' && std::isfinite(v);
-}
 
 } // namespace
 

@@ -4,6 +4,7 @@
 // echoes put at known azimuths and ranges in every moment.
 
 #include "gerador_nexrad.h"
+#include "gerador_numero.h"
 
 #include <bzlib.h>
 #include <zlib.h>
@@ -325,12 +326,6 @@ int grava(const OpcoesNexrad& op, const std::vector<double>& cena) {
     return 0;
 }
 
-bool numero(const char* txt, double& v) {
-    if (!txt) return false;
-    char* fim = nullptr;
-    v = std::strtod(txt, &fim);
-    return fim != txt && *fim == '\0' && std::isfinite(v);
-}
 
 bool siteValido(const std::string& s) {
     if (s.size() != 4) return false;

@@ -3,6 +3,7 @@
 // scene or single echoes put at known azimuths and ranges.
 
 #include "gerador_odim.h"
+#include "gerador_numero.h"
 
 #include <hdf5.h>
 #include <unistd.h>
@@ -281,12 +282,6 @@ int grava(const OpcoesOdim& op, const std::vector<double>& cena) {
 // v held in [minimo, maximo] (an integer option's value out of range stays out of it).
 double limitado(double v, double minimo, double maximo) { return v < minimo ? minimo : v > maximo ? maximo : v; }
 
-bool numero(const char* txt, double& v) {
-    if (!txt) return false;
-    char* fim = nullptr;
-    v = std::strtod(txt, &fim);
-    return fim != txt && *fim == '\0' && std::isfinite(v);
-}
 
 } // namespace
 
